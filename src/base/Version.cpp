@@ -1,0 +1,3 @@
+#include "base/Version.h"
+
+const char* vantleVersion() { return "0.1.0"; }

@@ -1,0 +1,49 @@
+#include "cli/Commands.h"
+
+#include <cstdio>
+#include <cstring>
+#include <exception>
+
+namespace {
+
+struct Subcommand {
+  const char* name;
+  int (*run)(int, char**);
+  const char* summary;
+};
+
+const Subcommand kSubcommands[] = {
+    {"eval", runEval, "evaluate one expression (or one per line of stdin)"},
+};
+
+void printUsage(std::FILE* out) {
+  std::fputs("usage: vantle-cli COMMAND [ARGS...]\n\ncommands:\n", out);
+  for (const auto& sub : kSubcommands) std::fprintf(out, "  %-6s %s\n", sub.name, sub.summary);
+  std::fputs("\n'vantle-cli COMMAND --help' describes a command.\n", out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    printUsage(stderr);
+    return 2;
+  }
+  if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+    printUsage(stdout);
+    return 0;
+  }
+  for (const auto& sub : kSubcommands) {
+    if (std::strcmp(argv[1], sub.name) == 0) {
+      try {
+        return sub.run(argc - 2, argv + 2);
+      } catch (const std::exception& e) {
+        std::fprintf(stderr, "error: %s\n", e.what());
+        return 1;
+      }
+    }
+  }
+  std::fprintf(stderr, "vantle-cli: unknown command '%s'\n", argv[1]);
+  printUsage(stderr);
+  return 2;
+}
