@@ -1,0 +1,14 @@
+#pragma once
+
+// Every text the problem table and the per-problem rules show.
+namespace problem_messages {
+inline constexpr const char* kClosedDataset = "Cannot perform this operation on a closed dataset";
+inline constexpr const char* kEmptyDataset = "Cannot perform this operation on an empty dataset";
+inline constexpr const char* kNotEditing = "Dataset not in edit or insert mode";
+inline constexpr const char* kFieldNotFound = "Field '%s' not found";
+inline constexpr const char* kTypeMismatch = "Type mismatch for field '%s', expecting: %s actual: %s";
+inline constexpr const char* kNameRequired = "Problem name must be assigned";
+inline constexpr const char* kYParameterRequired = "Y parameter must be selected";
+inline constexpr const char* kMustBeAssigned = " must be assigned";
+inline constexpr const char* kMustBePositive = " must have positive value";
+}  // namespace problem_messages
