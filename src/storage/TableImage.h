@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Field types of the table engine, one per type code of a database file.
@@ -26,6 +27,12 @@ enum class FieldType : std::uint8_t {
 // The engine's own type name ("SmallInt", "Double", ...), used in messages.
 const char* fieldTypeName(FieldType type);
 
+// Bytes of a stored value of a fixed-width type (2, 4 or 8); 0 for the text and byte types.
+int fixedWidth(FieldType type);
+
+// True for the types stored as an i32 length followed by the bytes ("s", "o", "m", "r", "g").
+bool isLengthPrefixed(FieldType type);
+
 struct FieldDef {
   std::string name;  // as written in the file, table prefix removed
   FieldType type = FieldType::SmallStr;
@@ -47,3 +54,21 @@ struct TableImage {
   std::string notes;                 // notes section text, empty when absent
   std::vector<TableRecord> records;  // physical order
 };
+
+// Parses a whole database file held in memory. Throws EDatabaseError
+// ("Error opening table: ...") when the bytes are not a readable table.
+TableImage parseTable(std::string_view bytes);
+
+// Reads and parses the file. Throws EDatabaseError.
+TableImage readTable(const std::string& fileName);
+
+// The file image of the table. A table without a field block (built in memory) gets the
+// block made from its fields.
+std::string buildTable(const TableImage& table);
+
+// Replaces the file with the table's image; the old file stays as it was when this fails.
+// Throws EDatabaseError "Cannot create file %s".
+void writeTable(const TableImage& table, const std::string& fileName);
+
+// An empty problem database: the eleven problem fields, no notes, no records.
+TableImage newProblemTableImage();
