@@ -1,4 +1,7 @@
+#include "cli/CliDialogs.h"
 #include "cli/Commands.h"
+
+#include "base/Version.h"
 
 #include <cstdio>
 #include <cstring>
@@ -13,6 +16,9 @@ struct Subcommand {
 };
 
 const Subcommand kSubcommands[] = {
+    {"list", runList, "list the problem names of a database"},
+    {"dump", runDump, "print the records of a database as JSON"},
+    {"add", runAdd, "append a problem to a database"},
     {"eval", runEval, "evaluate one expression (or one per line of stdin)"},
 };
 
@@ -33,12 +39,16 @@ int main(int argc, char** argv) {
     printUsage(stdout);
     return 0;
   }
+  if (std::strcmp(argv[1], "--version") == 0) {
+    std::printf("vantle-cli %s\n", vantleVersion());
+    return 0;
+  }
   for (const auto& sub : kSubcommands) {
     if (std::strcmp(argv[1], sub.name) == 0) {
       try {
         return sub.run(argc - 2, argv + 2);
       } catch (const std::exception& e) {
-        std::fprintf(stderr, "error: %s\n", e.what());
+        CliDialogs::print("error", e.what());
         return 1;
       }
     }

@@ -102,13 +102,16 @@ void ProblemTable::close() {
   m_buffer = TableRecord{};
 }
 
-void ProblemTable::resetToNewDatabase() {
+void ProblemTable::openEmpty() {
   close();
   m_image = newProblemTableImage();
   m_rows.clear();
   m_order.clear();
   m_current = -1;
   m_eof = true;
+  m_everOpened = true;
+  m_state = State::Browse;
+  fire(m_events.afterOpen);
 }
 
 void ProblemTable::save(const std::string& fileName) const {
@@ -296,6 +299,11 @@ int ProblemTable::fieldIndex(std::string_view name) const {
 }
 
 bool ProblemTable::hasField(std::string_view name) const { return fieldIndex(name) >= 0; }
+
+const FieldDef* ProblemTable::findField(std::string_view name) const {
+  const int index = fieldIndex(name);
+  return index < 0 ? nullptr : &field(index);
+}
 
 const std::string& ProblemTable::valueOf(std::string_view name, int& index) const {
   static const std::string kNoValue;

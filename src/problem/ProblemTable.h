@@ -39,8 +39,8 @@ class ProblemTable {
   // Loads the file named last. Fires afterOpen only; the first record is current.
   void open();
   void close();
-  // Starts from the standard empty problem database without a file (the table stays closed).
-  void resetToNewDatabase();
+  // Opens an empty problem database held only in memory (a later save creates its file).
+  void openEmpty();
   // Writes every record not deleted; nothing when the table was never opened.
   void save(const std::string& fileName) const;
 
@@ -67,6 +67,7 @@ class ProblemTable {
 
   // Field access by name (letter case ignored). Reads in browse state see the current record.
   bool hasField(std::string_view name) const;
+  const FieldDef* findField(std::string_view name) const;
   bool isNull(std::string_view name) const;
   std::string asString(std::string_view name) const;
   double asFloat(std::string_view name) const;
