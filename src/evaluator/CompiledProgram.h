@@ -1,0 +1,63 @@
+#pragma once
+
+#include "evaluator/EvaluatorTables.h"
+
+#include <cstdint>
+#include <vector>
+
+// Operation kinds, the kind byte of an operation record.
+namespace opkind {
+enum : std::uint8_t {
+  kVariable = 0,
+  kConstant = 1,
+  kNegation = 2,
+  kSum = 3,
+  kDifference = 4,
+  kProduct = 5,
+  kQuotient = 6,
+  kMod = 7,
+  kDiv = 8,
+  kIntegerPower = 9,
+  kRealPower = 10,
+  kSquare = 11,
+  kCube = 12,
+  kFourthPower = 13,
+  kFunction1 = 14,
+  kFunction2 = 15,
+};
+}  // namespace opkind
+
+// One step: reads its operand slots, writes its result slot. b is unused by one-operand
+// kinds; the routine of kinds 14 and 15 is the function's.
+struct ProgramStep {
+  const double* a = nullptr;
+  const double* b = nullptr;
+  double* result = nullptr;
+  Function1 function1 = nullptr;
+  Function2 function2 = nullptr;
+  std::uint8_t kind = opkind::kVariable;
+};
+
+// A compiled expression: its steps in execution order and the constant and result slots
+// they point into. The slots are allocated once, so a program can be moved but not copied.
+class CompiledProgram {
+ public:
+  CompiledProgram(std::vector<double> slots, std::vector<ProgramStep> steps, std::size_t resultBegin);
+  CompiledProgram(CompiledProgram&&) noexcept = default;
+  CompiledProgram& operator=(CompiledProgram&&) noexcept = default;
+  CompiledProgram(const CompiledProgram&) = delete;
+  CompiledProgram& operator=(const CompiledProgram&) = delete;
+
+  // Runs every step in order and returns the last step's result. A fault stops the run
+  // at the failing step, whose result slot keeps its old value, and raises EMathError.
+  double run();
+
+  std::vector<std::uint8_t> kinds() const;
+  // The result slots, one per step of an operation, in execution order.
+  std::vector<double> results() const;
+
+ private:
+  std::vector<double> m_slots;
+  std::vector<ProgramStep> m_steps;
+  std::size_t m_resultBegin;
+};
