@@ -1,0 +1,12 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The file dialogs the main window asks; tests answer them.
+class FileDialogs {
+ public:
+  virtual ~FileDialogs() = default;
+  // An existing problem database chosen by the user; nothing when cancelled.
+  virtual std::optional<std::string> openDatabase() = 0;
+};

@@ -1,0 +1,90 @@
+#include "app/AppMessages.h"
+#include "app/FileDialogs.h"
+#include "app/ProblemListModel.h"
+#include "app/TfmMain.h"
+#include "base/UserDialogs.h"
+#include "workbench/Workbench.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+
+#include <stdexcept>
+
+// Keeps the list out of the way while the table is reloaded, also when the load fails.
+class TfmMain::ReloadGuard {
+ public:
+  explicit ReloadGuard(TfmMain& window) : m_window(window) {
+    m_window.m_reloading = true;
+    m_window.m_problemModel->beginReload();
+  }
+  ~ReloadGuard() {
+    m_window.m_problemModel->endReload();
+    m_window.m_reloading = false;
+    m_window.syncListToTable();
+  }
+  ReloadGuard(const ReloadGuard&) = delete;
+  ReloadGuard& operator=(const ReloadGuard&) = delete;
+
+ private:
+  TfmMain& m_window;
+};
+
+void TfmMain::FormCreate() {
+  Workbench& bench = *m_workbench;
+  bench.rules().setDatabaseModified(false);
+  bench.table().close();
+
+  const Settings settings = m_settingsFile.read();
+  if (settings.placement) applyPlacement(*settings.placement);
+  QString fileName = settings.workingFileName;
+  if (fileName.isEmpty()) fileName = QString::fromLatin1(Workbench::kDefaultWorkingFileName);
+  bench.run().MosaicColor =
+      settings.mosaicColor == 0 ? Workbench::kDefaultMosaicColor : settings.mosaicColor;
+  bench.setWorkingFileName(fileName.toStdString());
+
+  if (!QFileInfo(fileName).isFile()) {
+    const auto chosen = m_fileDialogs.openDatabase();
+    if (!chosen) {
+      m_dialogs.error(appmsg::kDatabaseNotFound);
+      setWindowTitle(QString());
+      return;
+    }
+    fileName = QString::fromStdString(*chosen);
+    bench.setWorkingFileName(*chosen);
+  }
+
+  setWindowTitle(QString::fromLatin1(appmsg::kCaptionPrefix) + fileName);
+  guarded([&] {
+    ReloadGuard reload(*this);
+    bench.openDatabase(fileName.toStdString());
+  });
+}
+
+void TfmMain::applyPlacement(const QRect& placement) {
+  move(x(), placement.top());
+  resize(width(), placement.height());
+  resize(placement.width(), height());
+  move(placement.left(), y());
+}
+
+QRect TfmMain::placement() const {
+  if (isMaximized() || isFullScreen() || isMinimized()) return normalGeometry();
+  return QRect(pos(), size());
+}
+
+void TfmMain::FormDestroy() {
+  if (m_formDestroyed) return;
+  m_formDestroyed = true;
+  if (!m_chbSave->isChecked()) return;
+  guarded([&] {
+    if (!m_workbench->postPending()) return;
+    m_workbench->saveIfModified();
+    writeSettings();
+  });
+}
+
+void TfmMain::writeSettings() {
+  const QString fileName = QString::fromStdString(m_workbench->workingFileName());
+  if (!m_settingsFile.write(placement(), fileName, m_workbench->run().MosaicColor))
+    throw std::runtime_error(appmsg::cannotCreateFile(m_settingsFile.writePath()).toStdString());
+}

@@ -1,0 +1,20 @@
+#include "app/VantleApplication.h"
+
+#include <QMessageBox>
+
+#include <exception>
+
+VantleApplication::VantleApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool VantleApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& e) {
+    showException(QString::fromStdString(e.what()));
+  }
+  return false;
+}
+
+void VantleApplication::showException(const QString& text) {
+  QMessageBox::critical(activeWindow(), applicationDisplayName(), text, QMessageBox::Ok);
+}

@@ -1,0 +1,211 @@
+#include "app/ProblemListModel.h"
+#include "app/TfmMain.h"
+#include "workbench/Workbench.h"
+
+#include "GuiFixtures.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList listedNames(TfmMain& window) {
+  QStringList result;
+  const ProblemListModel& model = window.problemModel();
+  for (int row = 0; row < model.rowCount(); ++row)
+    result.append(model.data(model.index(row, 0)).toString());
+  return result;
+}
+
+int selectedRow(TfmMain& window) { return window.dbgProblems().currentIndex().row(); }
+
+QRect placementOf(const TfmMain& window) { return QRect(window.pos(), window.size()); }
+
+using TfmMainTest = MainWindowFixture;
+
+}  // namespace
+
+TEST_F(TfmMainTest, FirstStartWithoutSettingsOrDatabase) {
+  TfmMain& main = start();
+  EXPECT_EQ(files.openCalls, 1);
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].kind, "error");
+  EXPECT_EQ(dialogs.calls[0].text, "Database not found");
+  EXPECT_TRUE(main.windowTitle().isEmpty());
+  EXPECT_EQ(main.problemModel().rowCount(), 0);
+  EXPECT_EQ(placementOf(main), QRect(57, 25, 877, 678));
+  EXPECT_TRUE(main.chbSave().isChecked());
+  EXPECT_EQ(main.chbSave().toolTip(), QStringLiteral("Save settings on close"));
+
+  main.close();
+  EXPECT_EQ(readText(writtenSettings()).toStdString(),
+            "[SETTINGS]\nTop=25\nHeight=678\nLeft=57\nWidth=877\n"
+            "WorkingFileName=Problems.d\nMDcolor=12639424\n");
+  EXPECT_FALSE(QFile::exists(inWork("Vantlesol.cfg")));
+  EXPECT_EQ(dialogs.calls.size(), 1u);
+}
+
+TEST_F(TfmMainTest, ChosenDatabaseBecomesTheWorkingDatabase) {
+  const QString other = QDir(programDir()).filePath(QStringLiteral("Other.d"));
+  writeProblems(other.toStdString(), {{"Fe-C"}, {"Cu-Ni"}});
+  files.answer = other.toStdString();
+  TfmMain& main = start();
+  EXPECT_EQ(files.openCalls, 1);
+  EXPECT_TRUE(dialogs.calls.empty());
+  EXPECT_EQ(main.windowTitle(), QStringLiteral("Database: ") + other);
+  EXPECT_EQ(listedNames(main), (QStringList{QStringLiteral("Cu-Ni"), QStringLiteral("Fe-C")}));
+  main.close();
+  EXPECT_TRUE(readText(writtenSettings()).contains(QStringLiteral("WorkingFileName=") + other));
+}
+
+TEST_F(TfmMainTest, DatabaseInCurrentFolderIsListedInPresentedOrder) {
+  writeProblems("Problems.d", {{"B"}, {"a"}, {"AB"}, {"A"}});
+  TfmMain& main = start();
+  EXPECT_EQ(files.openCalls, 0);
+  EXPECT_TRUE(dialogs.calls.empty());
+  EXPECT_EQ(main.windowTitle(), QStringLiteral("Database: Problems.d"));
+  EXPECT_EQ(listedNames(main), (QStringList{QStringLiteral("A"), QStringLiteral("AB"),
+                                            QStringLiteral("B"), QStringLiteral("a")}));
+  EXPECT_EQ(selectedRow(main), 0);
+  EXPECT_EQ(main.zLabelText(), QStringLiteral("P"));
+  EXPECT_EQ(main.zvalueFormat(), QStringLiteral("0.######"));
+}
+
+TEST_F(TfmMainTest, SettingsOfTheCurrentFolderPlaceTheWindow) {
+  struct Case {
+    const char* settings;
+    QRect placement;
+    std::uint32_t mosaicColor;
+  };
+  const Case cases[] = {
+      {"[SETTINGS]\nTop=100\nHeight=500\nWidth=700\nLeft=200\nWorkingFileName=Mine.d\n"
+       "MDcolor=255\n",
+       QRect(200, 100, 700, 500), 255},
+      {"[SETTINGS]\nWorkingFileName=Mine.d\nMDcolor=0\n", QRect(0, 0, 660, 532), 12639424},
+      {"[Other]\nWorkingFileName=Mine.d\n", QRect(57, 25, 877, 678), 12639424},
+  };
+  writeProblems("Mine.d", {{"M"}});
+  writeProblems("Problems.d", {{"P"}});
+  for (const Case& c : cases) {
+    writeText(inWork("Vantlesol.cfg"), QString::fromLatin1(c.settings));
+    TfmMain& main = start();
+    EXPECT_EQ(placementOf(main), c.placement) << c.settings;
+    EXPECT_EQ(main.workbench().run().MosaicColor, c.mosaicColor) << c.settings;
+    window.reset();
+  }
+  EXPECT_EQ(files.openCalls, 0);
+}
+
+TEST_F(TfmMainTest, EmptyWorkingFileNameMeansProblemsD) {
+  writeProblems("Problems.d", {{"P"}});
+  writeText(inWork("Vantlesol.cfg"), QStringLiteral("[SETTINGS]\nWorkingFileName=\n"));
+  TfmMain& main = start();
+  EXPECT_EQ(main.windowTitle(), QStringLiteral("Database: Problems.d"));
+  EXPECT_EQ(listedNames(main), QStringList{QStringLiteral("P")});
+}
+
+TEST_F(TfmMainTest, ClosingKeepsOtherSectionsOfTheWrittenFile) {
+  writeText(writtenSettings(),
+            QStringLiteral("[Chart]\n;user's note\nZoom = 2\n\n[SETTINGS]\nTop=1\nStale=1\n"));
+  start().close();
+  const QString text = readText(writtenSettings());
+  EXPECT_TRUE(text.startsWith(QStringLiteral("[Chart]\n;user's note\nZoom = 2\n\n[SETTINGS]\n")))
+      << text.toStdString();
+  EXPECT_FALSE(text.contains(QStringLiteral("Stale")));
+}
+
+TEST_F(TfmMainTest, DamagedDatabaseIsReportedAndTheWindowStillOpens) {
+  writeText(inWork("Problems.d"), QStringLiteral("not a database"));
+  TfmMain& main = start();
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].kind, "error");
+  EXPECT_EQ(dialogs.calls[0].text.rfind("Error opening table: ", 0), 0u) << dialogs.calls[0].text;
+  EXPECT_EQ(main.windowTitle(), QStringLiteral("Database: Problems.d"));
+  EXPECT_EQ(main.problemModel().rowCount(), 0);
+}
+
+TEST_F(TfmMainTest, ListSelectionAndCurrentRecordFollowEachOther) {
+  writeProblems("Problems.d", {{"C", "Pressure", "T"}, {"A"}, {"B", "Y", "P = 1 bar"}});
+  TfmMain& main = start();
+  QTableView& list = main.dbgProblems();
+  ProblemTable& table = main.workbench().table();
+
+  list.selectionModel()->setCurrentIndex(main.problemModel().index(2, 0),
+                                         QItemSelectionModel::ClearAndSelect);
+  EXPECT_EQ(table.position(), 2);
+  EXPECT_EQ(main.zLabelText(), QStringLiteral("T"));
+
+  table.moveTo(1);
+  EXPECT_EQ(selectedRow(main), 1);
+  EXPECT_FALSE(main.zEditorVisible());
+
+  table.first();
+  EXPECT_EQ(selectedRow(main), 0);
+  main.setStatusText("running");
+  table.next();
+  EXPECT_TRUE(main.statusPanel(0).text().isEmpty());
+}
+
+TEST_F(TfmMainTest, RefusedMoveKeepsTheListOnTheEditedRecord) {
+  writeProblems("Problems.d", {{"A"}, {"B"}});
+  TfmMain& main = start();
+  ProblemTable& table = main.workbench().table();
+  table.edit();
+  table.setString("ProblemName", "");
+  main.dbgProblems().selectionModel()->setCurrentIndex(main.problemModel().index(1, 0),
+                                                       QItemSelectionModel::ClearAndSelect);
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].text, "Problem name must be assigned");
+  EXPECT_EQ(table.position(), 0);
+  EXPECT_EQ(selectedRow(main), 0);
+}
+
+TEST_F(TfmMainTest, ShutdownSavesTheNormalisedDatabase) {
+  writeProblems("Problems.d", {{"A", "Temperature, K", "P"}});
+  TfmMain& main = start();
+  EXPECT_TRUE(main.workbench().databaseModified());
+  main.close();
+  const TableImage saved = readTable("Problems.d");
+  ASSERT_EQ(saved.records.size(), 1u);
+  EXPECT_EQ(saved.records[0].values[static_cast<std::size_t>(ProblemField::Yparameter)],
+            "Temperature");
+  EXPECT_TRUE(QFile::exists(writtenSettings()));
+}
+
+TEST_F(TfmMainTest, RefusedPostAtShutdownWritesNothing) {
+  writeProblems("Problems.d", {{"A", "Temperature, K", "P"}});
+  const QByteArray before = readText(inWork("Problems.d")).toUtf8();
+  TfmMain& main = start();
+  ProblemTable& table = main.workbench().table();
+  table.edit();
+  table.setString("ProblemName", "");
+  main.close();
+  ASSERT_FALSE(dialogs.calls.empty());
+  EXPECT_EQ(dialogs.calls.back().kind, "warning");
+  EXPECT_EQ(dialogs.calls.back().text, "Problem name must be assigned");
+  EXPECT_EQ(readText(inWork("Problems.d")).toUtf8(), before);
+  EXPECT_FALSE(QFile::exists(writtenSettings()));
+}
+
+TEST_F(TfmMainTest, UntickedSaveWritesNothing) {
+  writeProblems("Problems.d", {{"A", "Temperature, K", "P"}});
+  const QByteArray before = readText(inWork("Problems.d")).toUtf8();
+  TfmMain& main = start();
+  QTest::mouseClick(&main.chbSave(), Qt::LeftButton);
+  ASSERT_FALSE(main.chbSave().isChecked());
+  main.close();
+  EXPECT_EQ(readText(inWork("Problems.d")).toUtf8(), before);
+  EXPECT_FALSE(QFile::exists(writtenSettings()));
+}
+
+TEST_F(TfmMainTest, StatusBarHasTwoPanels) {
+  TfmMain& main = start();
+  EXPECT_EQ(main.statusPanel(0).width(), 250);
+  EXPECT_EQ(main.statusPanel(1).width(), 50);
+}
