@@ -6,7 +6,7 @@
 #include <QFileDialog>
 
 std::optional<std::string> QtFileDialogs::openDatabase() {
-  QFileDialog dialog(m_parent, QString(), QDir::currentPath(),
+  QFileDialog dialog(m_parent, QStringLiteral("Open"), QDir::currentPath(),
                      QLatin1String(appmsg::kDatabaseFilter));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);

@@ -16,5 +16,9 @@ bool VantleApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void VantleApplication::showException(const QString& text) {
+  if (m_errorBox) {
+    m_errorBox(text);
+    return;
+  }
   QMessageBox::critical(activeWindow(), applicationDisplayName(), text, QMessageBox::Ok);
 }

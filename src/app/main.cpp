@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     window.show();
     return QApplication::exec();
   } catch (const std::exception& e) {
-    VantleApplication::showException(QString::fromStdString(e.what()));
+    app.showException(QString::fromStdString(e.what()));
     return 1;
   }
 }

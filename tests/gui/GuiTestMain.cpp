@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include "app/VantleApplication.h"
+
 #include <QTemporaryDir>
 
 // The window tests need an application object; test discovery runs this at build time, where
@@ -10,7 +11,7 @@ int main(int argc, char** argv) {
   QTemporaryDir runtimeDir;  // created 0700, as Qt wants it
   if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid())
     qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
-  QApplication app(argc, argv);
+  VantleApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
