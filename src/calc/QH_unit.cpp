@@ -1,19 +1,31 @@
 #include "calc/QH_unit.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
-double QH_unit::Area2(std::int32_t a, std::int32_t b, std::int32_t c) const {
-  const double* x = xpt.data();
-  const double* y = ypt.data();
+namespace {
+
+// Twice the signed area of the triangle a, b, c: positive when c is left of a->b.
+inline double Area2(const double* x, const double* y, std::int32_t a, std::int32_t b,
+                    std::int32_t c) {
   return (x[b] - x[a]) * (y[c] - y[a]) - (y[b] - y[a]) * (x[c] - x[a]);
 }
 
-// Strictly left of a->b, computed as Area2(c, a, b) and not as Area2(a, b, c): the rounding of
-// the two differs for nearly collinear points, and the marking follows this one.
-bool QH_unit::IsLeft(std::int32_t a, std::int32_t b, std::int32_t c) const {
-  return Area2(c, a, b) > 0;
+// Appends p when d > 0 without a branch on d: p is always written into the spare slot after the
+// set and kept only when left. Only a strictly larger d replaces the farthest candidate, so the
+// first of equal maxima wins, as in Farthest. The set never grows past `room`.
+inline void takeWhenLeft(std::int32_t* entries, std::int32_t& count, std::int32_t room,
+                         std::int32_t& farthest, double& dmax, std::int32_t p, double d) {
+  entries[count] = p;
+  if (d > dmax) {
+    dmax = d;
+    farthest = p;
+  }
+  count += static_cast<std::int32_t>(d > 0 && count < room);
 }
+
+}  // namespace
 
 // The first of several points with the least (greatest) x wins.
 void QH_unit::MinMaxX(std::int32_t n, std::int32_t& left, std::int32_t& right) const {
@@ -26,65 +38,72 @@ void QH_unit::MinMaxX(std::int32_t n, std::int32_t& left, std::int32_t& right) c
   }
 }
 
-// left[0] = A, left[1] = B, then the points of pt strictly left of A->B in their order in pt.
-// left has room for count entries; A and B are members of every pt given here, so the guard
-// never skips a point.
-std::int32_t QH_unit::SplitLeft(const std::int32_t* pt, std::int32_t count, std::int32_t A,
-                                std::int32_t B, std::int32_t* left) const {
-  left[0] = A;
-  left[1] = B;
-  std::int32_t leftcnt = 2;
+// SplitLeft(pt, A, F) and SplitLeft(pt, F, B) in one pass: each keeps the points of pt strictly
+// left of its base line, in their order in pt. IsLeft(a, b, p) is Area2(p, a, b) > 0, in that
+// argument order, whose rounding the marking follows; Area2(p, a, b) is also the distance that
+// Farthest compares, so each set learns its farthest candidate on the way. A set's own two ends
+// are not skipped by index: their area is exactly zero (or NaN), never left. Each set needs room
+// for count + 1 entries.
+void QH_unit::SplitLeft(const std::int32_t* pt, std::int32_t count, std::int32_t A,
+                        std::int32_t F, std::int32_t B, IndexSet& leftOfAF,
+                        IndexSet& leftOfFB) const {
+  std::int32_t* af = leftOfAF.entries;
+  std::int32_t* fb = leftOfFB.entries;
+  af[0] = A;
+  af[1] = F;
+  fb[0] = F;
+  fb[1] = B;
+  std::int32_t afCount = 2;
+  std::int32_t fbCount = 2;
+  double afMax = 0;
+  double fbMax = 0;
+  const double* x = xpt.data();
+  const double* y = ypt.data();
   for (std::int32_t pos = 0; pos < count; ++pos) {
     const std::int32_t p = pt[pos];
-    if (p == A || p == B || !IsLeft(A, B, p)) continue;
-    if (leftcnt < count) left[leftcnt++] = p;
+    takeWhenLeft(af, afCount, count, leftOfAF.farthest, afMax, p, Area2(x, y, p, A, F));
+    takeWhenLeft(fb, fbCount, count, leftOfFB.farthest, fbMax, p, Area2(x, y, p, F, B));
   }
-  return leftcnt;
+  leftOfAF.count = afCount;
+  leftOfFB.count = fbCount;
 }
 
-// Only a strictly larger area replaces the best, so the first of equal maxima wins.
-std::int32_t QH_unit::Farthest(const std::int32_t* set, std::int32_t count) const {
-  const std::int32_t A = set[0];
-  const std::int32_t B = set[1];
-  std::int32_t best = 2;
-  double dmax = Area2(set[2], A, B);
-  for (std::int32_t pos = 3; pos < count; ++pos) {
-    const double d = Area2(set[pos], A, B);
-    if (d > dmax) {
-      dmax = d;
-      best = pos;
-    }
-  }
-  return set[best];
-}
-
-std::int32_t* QH_unit::scratchFor(std::size_t offset, std::int32_t count) {
-  const std::size_t needed = offset + static_cast<std::size_t>(count);
+std::int32_t* QH_unit::scratchFor(std::size_t offset, std::size_t count) {
+  const std::size_t needed = offset + count;
   if (m_sets.size() < needed) m_sets.resize(std::max(needed, 2 * m_sets.size()));
   return m_sets.data() + offset;
 }
 
-// One step on a set lying on top of the buffer: mark the farthest point F, then replace the set
-// by its halves A->F and F->B (F->B below, so A->F is split first).
-void QH_unit::HullSide(PendingSet set) {
-  if (set.count < 3) return;
-  const std::int32_t* current = m_sets.data() + set.offset;
-  if (set.count == 3) {
-    onhull[static_cast<std::size_t>(current[2])] = 1;
-    return;
+// Moves the two halves down to `offset`, the first below the second so that the second is split
+// first, and queues those that still have more than one candidate. A half with a single
+// candidate marks it: that candidate is strictly left of its base line and a vertex.
+void QH_unit::pushHalves(std::size_t offset, const IndexSet& first, const IndexSet& second) {
+  std::int32_t* base = m_sets.data() + offset;
+  // The halves lie above `base`; the second may start where it is to go.
+  std::memmove(base, first.entries, sizeof(std::int32_t) * static_cast<std::size_t>(first.count));
+  std::memmove(base + first.count, second.entries,
+               sizeof(std::int32_t) * static_cast<std::size_t>(second.count));
+  const IndexSet* halves[2] = {&first, &second};
+  std::size_t at = offset;
+  for (const IndexSet* half : halves) {
+    if (half->count == 3) onhull[static_cast<std::size_t>(half->farthest)] = 1;
+    if (half->count > 3) m_pending.push_back({at, half->count, half->farthest});
+    at += static_cast<std::size_t>(half->count);
   }
-  const std::int32_t F = Farthest(current, set.count);
+}
+
+// One step on a set lying on top of the buffer: mark its farthest point F, then replace the set
+// by its halves A->F and F->B.
+void QH_unit::HullSide(const PendingSet& set) {
+  const auto count = static_cast<std::size_t>(set.count);
+  const std::int32_t F = set.farthest;
   onhull[static_cast<std::size_t>(F)] = 1;
-  const std::size_t top = set.offset + static_cast<std::size_t>(set.count);
-  std::int32_t* halves = scratchFor(top, 2 * set.count);
-  current = m_sets.data() + set.offset;
-  const std::int32_t A = current[0];
-  const std::int32_t B = current[1];
-  const std::int32_t rightCount = SplitLeft(current, set.count, F, B, halves);
-  const std::int32_t leftCount = SplitLeft(current, set.count, A, F, halves + rightCount);
-  std::copy(halves, halves + rightCount + leftCount, m_sets.data() + set.offset);
-  m_pending.push_back({set.offset, rightCount});
-  m_pending.push_back({set.offset + static_cast<std::size_t>(rightCount), leftCount});
+  std::int32_t* scratch = scratchFor(set.offset + count, 2 * count + 2);
+  const std::int32_t* current = m_sets.data() + set.offset;
+  IndexSet towardsA{scratch + count + 1, 0, -1};
+  IndexSet towardsB{scratch, 0, -1};
+  SplitLeft(current, set.count, current[0], F, current[1], towardsA, towardsB);
+  pushHalves(set.offset, towardsB, towardsA);
 }
 
 void QH_unit::checkInput() const {
@@ -100,7 +119,8 @@ void QH_unit::checkInput() const {
 void QH_unit::QuickHull() {
   checkInput();
   const std::int32_t n = npt;
-  if (onhull.size() < static_cast<std::size_t>(n)) onhull.resize(static_cast<std::size_t>(n));
+  const auto size = static_cast<std::size_t>(n);
+  if (onhull.size() < size) onhull.resize(size);
   std::fill_n(onhull.begin(), n, 0);
   std::int32_t left = 0;
   std::int32_t right = 0;
@@ -108,13 +128,14 @@ void QH_unit::QuickHull() {
   onhull[static_cast<std::size_t>(left)] = 1;
   onhull[static_cast<std::size_t>(right)] = 1;
 
-  // The lower side below the upper one in the buffer, so that the upper side is split first.
-  std::int32_t* sides = scratchFor(0, 2 * n);
-  const std::int32_t lowerCount = SplitLeft(ipt.data(), n, right, left, sides);
-  const std::int32_t upperCount = SplitLeft(ipt.data(), n, left, right, sides + lowerCount);
+  // Upper side: left of L->R; lower side: left of R->L. The lower one goes below the upper one
+  // in the buffer, so that the upper side is split first.
   m_pending.clear();
-  m_pending.push_back({0, lowerCount});
-  m_pending.push_back({static_cast<std::size_t>(lowerCount), upperCount});
+  std::int32_t* scratch = scratchFor(size, 2 * size + 2);
+  IndexSet upper{scratch, 0, -1};
+  IndexSet lower{scratch + size + 1, 0, -1};
+  SplitLeft(ipt.data(), n, left, right, left, upper, lower);
+  pushHalves(0, lower, upper);
   while (!m_pending.empty()) {
     const PendingSet set = m_pending.back();
     m_pending.pop_back();

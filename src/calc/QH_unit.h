@@ -10,7 +10,7 @@
 // and reads onhull after QuickHull().
 //
 // The order of the candidates in every set decides which of several equally far points becomes
-// a vertex, so sets keep the order of the set they were split from, as the run expects.
+// a vertex, so sets keep the order of the set they were split from.
 class QH_unit {
  public:
   using T_PT = std::vector<std::int32_t>;
@@ -26,20 +26,25 @@ class QH_unit {
   void QuickHull();
 
  private:
+  // An index set being built: entries 0 and 1 are its base line A->B, then the candidates.
+  struct IndexSet {
+    std::int32_t* entries;
+    std::int32_t count;
+    std::int32_t farthest;  // the candidate Farthest picks, -1 without candidate
+  };
   struct PendingSet {
     std::size_t offset;
     std::int32_t count;
+    std::int32_t farthest;
   };
 
-  double Area2(std::int32_t a, std::int32_t b, std::int32_t c) const;
-  bool IsLeft(std::int32_t a, std::int32_t b, std::int32_t c) const;
   void MinMaxX(std::int32_t n, std::int32_t& left, std::int32_t& right) const;
-  std::int32_t SplitLeft(const std::int32_t* pt, std::int32_t count, std::int32_t A,
-                         std::int32_t B, std::int32_t* left) const;
-  std::int32_t Farthest(const std::int32_t* set, std::int32_t count) const;
-  void HullSide(PendingSet set);
+  void SplitLeft(const std::int32_t* pt, std::int32_t count, std::int32_t A, std::int32_t F,
+                 std::int32_t B, IndexSet& leftOfAF, IndexSet& leftOfFB) const;
+  void HullSide(const PendingSet& set);
+  void pushHalves(std::size_t offset, const IndexSet& first, const IndexSet& second);
   void checkInput() const;
-  std::int32_t* scratchFor(std::size_t offset, std::int32_t count);
+  std::int32_t* scratchFor(std::size_t offset, std::size_t count);
 
   // Every set lives in one stack-like buffer; the set being split is always on top, and its two
   // halves replace it, so the buffer stays linear in npt and the work needs no recursion.
