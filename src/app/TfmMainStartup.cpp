@@ -7,8 +7,22 @@
 
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <stdexcept>
+
+namespace {
+
+bool onSomeScreen(const QRect& rect) {
+  const auto screens = QGuiApplication::screens();
+  if (screens.isEmpty()) return true;
+  for (const QScreen* screen : screens)
+    if (screen->availableGeometry().intersects(rect)) return true;
+  return false;
+}
+
+}  // namespace
 
 // Keeps the list out of the way while the table is reloaded, also when the load fails.
 class TfmMain::ReloadGuard {
@@ -65,6 +79,8 @@ void TfmMain::applyPlacement(const QRect& placement) {
   resize(width(), placement.height());
   resize(placement.width(), height());
   move(placement.left(), y());
+  // A placement saved on a screen that is gone would leave the window out of reach.
+  if (!onSomeScreen(QRect(pos(), size()))) move(kDesignedLeft, kDesignedTop);
 }
 
 QRect TfmMain::placement() const {

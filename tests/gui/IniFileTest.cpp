@@ -64,17 +64,3 @@ TEST(IniFileTest, ReplacingASectionKeepsEveryOtherLine) {
   }
 }
 
-TEST(IniFileTest, SavesAndLoadsUtf8) {
-  TempDir dir;
-  const QString fileName = QString::fromStdString(dir.file("a.cfg"));
-  IniFile ini;
-  ini.replaceSection(QStringLiteral("SETTINGS"),
-                     {{QStringLiteral("WorkingFileName"), QStringLiteral("Fe\u2013C.d")}});
-  ASSERT_TRUE(ini.save(fileName));
-  EXPECT_EQ(IniFile::load(fileName).value(QStringLiteral("SETTINGS"),
-                                          QStringLiteral("WorkingFileName")),
-            QStringLiteral("Fe\u2013C.d"));
-  EXPECT_FALSE(IniFile::load(fileName + QStringLiteral(".missing"))
-                   .hasSection(QStringLiteral("SETTINGS")));
-  EXPECT_FALSE(ini.save(QString::fromStdString(dir.file("no/such/folder/a.cfg"))));
-}

@@ -17,16 +17,6 @@ Settings parseText(const TempDir& dir, const char* text) {
 
 }  // namespace
 
-TEST(SettingsFileTest, WithoutSettingsSectionNothingIsGiven) {
-  TempDir dir;
-  for (const char* text : {"", "[Other]\nTop=10\nWorkingFileName=x.d\nMDcolor=5\n"}) {
-    const Settings settings = parseText(dir, text);
-    EXPECT_FALSE(settings.placement.has_value()) << text;
-    EXPECT_TRUE(settings.workingFileName.isEmpty()) << text;
-    EXPECT_EQ(settings.mosaicColor, 0u) << text;
-  }
-}
-
 TEST(SettingsFileTest, EachKeyFallsBackAloneWhenMissingOrNotANumber) {
   struct Case {
     const char* text;

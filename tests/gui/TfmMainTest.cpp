@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 namespace {
 
 QStringList listedNames(TfmMain& window) {
@@ -82,13 +85,21 @@ TEST_F(TfmMainTest, SettingsOfTheCurrentFolderPlaceTheWindow) {
     const char* settings;
     QRect placement;
     std::uint32_t mosaicColor;
+    const char* caption;
   };
   const Case cases[] = {
       {"[SETTINGS]\nTop=100\nHeight=500\nWidth=700\nLeft=200\nWorkingFileName=Mine.d\n"
        "MDcolor=255\n",
-       QRect(200, 100, 700, 500), 255},
-      {"[SETTINGS]\nWorkingFileName=Mine.d\nMDcolor=0\n", QRect(0, 0, 660, 532), 12639424},
-      {"[Other]\nWorkingFileName=Mine.d\n", QRect(57, 25, 877, 678), 12639424},
+       QRect(200, 100, 700, 500), 255, "Database: Mine.d"},
+      {"[SETTINGS]\nWorkingFileName=Mine.d\nMDcolor=0\n", QRect(0, 0, 660, 532), 12639424,
+       "Database: Mine.d"},
+      {"[SETTINGS]\nWorkingFileName=\n", QRect(0, 0, 660, 532), 12639424,
+       "Database: Problems.d"},
+      {"[Other]\nWorkingFileName=Mine.d\n", QRect(57, 25, 877, 678), 12639424,
+       "Database: Problems.d"},
+      // Saved on a screen that is not there any more: the size holds, the window comes back.
+      {"[SETTINGS]\nTop=-4000\nLeft=9000\nWidth=700\nHeight=500\n", QRect(57, 25, 700, 500),
+       12639424, "Database: Problems.d"},
   };
   writeProblems("Mine.d", {{"M"}});
   writeProblems("Problems.d", {{"P"}});
@@ -97,27 +108,10 @@ TEST_F(TfmMainTest, SettingsOfTheCurrentFolderPlaceTheWindow) {
     TfmMain& main = start();
     EXPECT_EQ(placementOf(main), c.placement) << c.settings;
     EXPECT_EQ(main.workbench().run().MosaicColor, c.mosaicColor) << c.settings;
+    EXPECT_EQ(main.windowTitle(), QString::fromLatin1(c.caption)) << c.settings;
     window.reset();
   }
   EXPECT_EQ(files.openCalls, 0);
-}
-
-TEST_F(TfmMainTest, EmptyWorkingFileNameMeansProblemsD) {
-  writeProblems("Problems.d", {{"P"}});
-  writeText(inWork("Vantlesol.cfg"), QStringLiteral("[SETTINGS]\nWorkingFileName=\n"));
-  TfmMain& main = start();
-  EXPECT_EQ(main.windowTitle(), QStringLiteral("Database: Problems.d"));
-  EXPECT_EQ(listedNames(main), QStringList{QStringLiteral("P")});
-}
-
-TEST_F(TfmMainTest, ClosingKeepsOtherSectionsOfTheWrittenFile) {
-  writeText(writtenSettings(),
-            QStringLiteral("[Chart]\n;user's note\nZoom = 2\n\n[SETTINGS]\nTop=1\nStale=1\n"));
-  start().close();
-  const QString text = readText(writtenSettings());
-  EXPECT_TRUE(text.startsWith(QStringLiteral("[Chart]\n;user's note\nZoom = 2\n\n[SETTINGS]\n")))
-      << text.toStdString();
-  EXPECT_FALSE(text.contains(QStringLiteral("Stale")));
 }
 
 TEST_F(TfmMainTest, DamagedDatabaseIsReportedAndTheWindowStillOpens) {
@@ -178,34 +172,36 @@ TEST_F(TfmMainTest, ShutdownSavesTheNormalisedDatabase) {
   EXPECT_TRUE(QFile::exists(writtenSettings()));
 }
 
-TEST_F(TfmMainTest, RefusedPostAtShutdownWritesNothing) {
-  writeProblems("Problems.d", {{"A", "Temperature, K", "P"}});
-  const QByteArray before = readText(inWork("Problems.d")).toUtf8();
-  TfmMain& main = start();
-  ProblemTable& table = main.workbench().table();
-  table.edit();
-  table.setString("ProblemName", "");
-  main.close();
-  ASSERT_FALSE(dialogs.calls.empty());
-  EXPECT_EQ(dialogs.calls.back().kind, "warning");
-  EXPECT_EQ(dialogs.calls.back().text, "Problem name must be assigned");
-  EXPECT_EQ(readText(inWork("Problems.d")).toUtf8(), before);
-  EXPECT_FALSE(QFile::exists(writtenSettings()));
-}
-
-TEST_F(TfmMainTest, UntickedSaveWritesNothing) {
-  writeProblems("Problems.d", {{"A", "Temperature, K", "P"}});
-  const QByteArray before = readText(inWork("Problems.d")).toUtf8();
-  TfmMain& main = start();
-  QTest::mouseClick(&main.chbSave(), Qt::LeftButton);
-  ASSERT_FALSE(main.chbSave().isChecked());
-  main.close();
-  EXPECT_EQ(readText(inWork("Problems.d")).toUtf8(), before);
-  EXPECT_FALSE(QFile::exists(writtenSettings()));
-}
-
-TEST_F(TfmMainTest, StatusBarHasTwoPanels) {
-  TfmMain& main = start();
-  EXPECT_EQ(main.statusPanel(0).width(), 250);
-  EXPECT_EQ(main.statusPanel(1).width(), 50);
+TEST_F(TfmMainTest, ShutdownThatMustNotSaveWritesNothing) {
+  struct Case {
+    const char* situation;
+    std::function<void(TfmMain&)> before;
+    std::vector<FakeDialogs::Call> shown;
+  };
+  const Case cases[] = {
+      {"pending edit refused by the validation",
+       [](TfmMain& main) {
+         main.workbench().table().edit();
+         main.workbench().table().setString("ProblemName", "");
+       },
+       {{"warning", "Problem name must be assigned"}}},
+      {"Save not ticked",
+       [](TfmMain& main) { QTest::mouseClick(&main.chbSave(), Qt::LeftButton); }, {}},
+  };
+  for (const Case& c : cases) {
+    writeProblems("Problems.d", {{"A", "Temperature, K", "P"}});
+    const QByteArray before = readText(inWork("Problems.d")).toUtf8();
+    dialogs.calls.clear();
+    TfmMain& main = start();
+    c.before(main);
+    main.close();
+    ASSERT_EQ(dialogs.calls.size(), c.shown.size()) << c.situation;
+    for (std::size_t i = 0; i < c.shown.size(); ++i) {
+      EXPECT_EQ(dialogs.calls[i].kind, c.shown[i].kind) << c.situation;
+      EXPECT_EQ(dialogs.calls[i].text, c.shown[i].text) << c.situation;
+    }
+    EXPECT_EQ(readText(inWork("Problems.d")).toUtf8(), before) << c.situation;
+    EXPECT_FALSE(QFile::exists(writtenSettings())) << c.situation;
+    window.reset();
+  }
 }
