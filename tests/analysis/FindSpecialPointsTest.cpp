@@ -111,6 +111,8 @@ TEST(FindSpecialPointsTest, NeedsTwoRunsOnEachSideAndOrderedColumns) {
       {"L L E b b b b b b", "E E E b b b b b b"},
       {"a a a a a a E L L", "a a a a a a E E E"},
       {"a a a b b b b b b", "a a a E E E E E E"},
+      // An "E" run at the end ends the walk.
+      {"a a a a a E E E E", "a a a a a a a a a"},
   };
   for (const auto& rows : lonely) {
     Found found = search(makeGrid({{"900", rows[0]}, {"800", rows[1]}}));
@@ -137,6 +139,8 @@ TEST(FindSpecialPointsTest, DescribesOtherChangesOfThePattern) {
       {"L L L E E E L L L", "L L L L L L L L L", "Pressure", "P(X = 0.375) = 850 ", 0.375, 850},
       // Everything right of the change is two-phase: the search stops at the last column.
       {"a a a b b b b b b", "a a a d E E E E E", "Y", "Y(X = 0.625) = 850 ", 0.625, 850},
+      // The first run is visited even when it is two-phase.
+      {"a a a a a a a a a", "E E E a a a b b b", "Temperature", "T(X = 0) = 850 ", 0, 850},
       // At the ends of the range X is kept.
       {"a a a a a a a a a", "b b a a a a a a a", "Temperature", "T(X = 0) = 850 ", 0, 850},
       {"a a a a a a a a a", "a a a a a a a a b", "Temperature", "T(X = 1) = 850 ", 1, 850},
