@@ -27,6 +27,11 @@ enum : std::uint8_t {
 };
 }  // namespace opkind
 
+struct ProgramStep;
+// Runs one step and, as a tail call, the rest of the program; `previous` is the result of
+// the step before, which most steps take as an operand.
+using StepHandler = double (*)(const ProgramStep* step, double previous);
+
 // One step: reads its operand slots, writes its result slot. b is unused by one-operand
 // kinds; the routine of kinds 14 and 15 is the function's.
 struct ProgramStep {
@@ -36,6 +41,8 @@ struct ProgramStep {
   Function1 function1 = nullptr;
   Function2 function2 = nullptr;
   std::uint8_t kind = opkind::kVariable;
+  // The kind's routine, specialised for where its operands come from.
+  StepHandler handler = nullptr;
 };
 
 // A compiled expression: its steps in execution order and the constant and result slots
@@ -50,7 +57,7 @@ class CompiledProgram {
 
   // Runs every step in order and returns the last step's result. A fault stops the run
   // at the failing step, whose result slot keeps its old value, and raises EMathError.
-  double run();
+  double run() { return m_steps.front().handler(m_steps.data(), 0.0); }
 
   std::vector<std::uint8_t> kinds() const;
   // The result slots, one per step of an operation, in execution order.
@@ -58,6 +65,6 @@ class CompiledProgram {
 
  private:
   std::vector<double> m_slots;
-  std::vector<ProgramStep> m_steps;
+  std::vector<ProgramStep> m_steps;  // ends with a step that returns the last result
   std::size_t m_resultBegin;
 };

@@ -187,6 +187,14 @@ TEST(TParserTest, FaultKeepsTheSlotsWrittenBeforeIt) {
   EXPECT_EQ(parser->resultSlots(), (std::vector<double>{13, 5.0 / 7, 5 * (5.0 / 7)}));
   parser->D() = 1;
   EXPECT_EQ(parser->Value(), 65);
+
+  // The failing step opens the program: nothing is written.
+  parser->setExpression("(C/D)*(A+B)");
+  EXPECT_EQ(parser->Value(), 65);
+  parser->D() = 0;
+  parser->C() = 0;
+  EXPECT_THROW(parser->Value(), EInvalidOp);
+  EXPECT_EQ(parser->resultSlots(), (std::vector<double>{5, 13, 65}));
 }
 
 // Infinities and NaNs can only arrive through variables; they pass through quietly except
