@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -77,8 +79,9 @@ TEST(RunListTest, SeparatesTouchingPhasesButNotCompoundsOrCases) {
     std::istringstream count(c.cells);
     std::vector<std::string> header;
     for (std::string t; count >> t;) header.push_back("0");
+    const PhaseGrid grid = makeGrid({{"1", c.cells}}, header);
     std::vector<TR> runs;
-    buildRunList(makeGrid({{"1", c.cells}}, header), 1, runs);
+    buildRunList(grid, 1, runs);
     EXPECT_EQ(describe(runs), c.runs) << c.cells;
   }
 }
@@ -219,4 +222,28 @@ TEST(FindSpecialPointsTest, EmptyParameterNameFailsAfterEmptyingTheNodes) {
   EXPECT_TRUE(found.nodes.empty());
   EXPECT_EQ(found.others.size(), 1u);
   EXPECT_EQ(found.points.size(), 1u);
+}
+
+TEST(FindSpecialPointsTest, AnyGridGivesConsistentResults) {
+  const char* texts[] = {"a", "A", "E", "E", "L", "Cab", ""};
+  std::mt19937 random(2024);
+  for (int round = 0; round < 500; ++round) {
+    const int cols = static_cast<int>(random() % 12);
+    const int rows = static_cast<int>(random() % 8);
+    PhaseGrid grid;
+    grid.setColCount(cols + 1);
+    grid.setRowCount(rows + 1);
+    for (int c = 1; c <= cols; ++c) grid.setCell(c, 0, formatGeneral(c / 16.0));
+    for (int r = 1; r <= rows; ++r) {
+      grid.setCell(0, r, formatGeneral(1000.0 - r));
+      for (int c = 1; c <= cols; ++c) grid.setCell(c, r, texts[random() % 7]);
+    }
+    Found found = search(grid);
+    ASSERT_EQ(found.points.size(), 3 * found.nodes.size() + found.others.size());
+    ASSERT_LE(found.others.size(), static_cast<std::size_t>(std::max(rows - 1, 0)));
+    for (const TNode& node : found.nodes) {
+      ASSERT_LE(node.XLeft, node.X);
+      ASSERT_LE(node.X, node.XRight);
+    }
+  }
 }
