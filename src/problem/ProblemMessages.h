@@ -11,4 +11,10 @@ inline constexpr const char* kNameRequired = "Problem name must be assigned";
 inline constexpr const char* kYParameterRequired = "Y parameter must be selected";
 inline constexpr const char* kMustBeAssigned = " must be assigned";
 inline constexpr const char* kMustBePositive = " must have positive value";
+inline constexpr const char* kInvalidNumber = "Invalid number: ";
+inline constexpr const char* kPointPhaseX = "Point phase concentration is invalid or not defined";
+inline constexpr const char* kPointPhaseG =
+    "Gibbs energy expression for point phase is invalid or not defined";
+inline constexpr const char* kNoGibbsEnergy = "Gibbs energy can not be computed";
+inline constexpr const char* kYmaxBelowYmin = "Ymax must be more that Ymin";
 }  // namespace problem_messages

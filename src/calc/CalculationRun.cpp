@@ -1,0 +1,171 @@
+#include "calc/CalculationRun.h"
+
+#include "base/NumberText.h"
+#include "base/UserDialogs.h"
+#include "calc/MosaicImage.h"
+#include "calc/PhaseGrid.h"
+#include "calc/ResultRecords.h"
+#include "calc/RunMessages.h"
+#include "calc/RunState.h"
+#include "calc/RunView.h"
+#include "calc/RunSlots.h"
+#include "evaluator/TParser.h"
+#include "problem/PhaseLists.h"
+#include "problem/PhaseText.h"
+
+#include <cmath>
+
+namespace msg = run_messages;
+
+namespace {
+
+// Clears the flag however the scan ends, an evaluator error included.
+class RunningFlag {
+ public:
+  explicit RunningFlag(bool& flag) : m_flag(flag) { m_flag = true; }
+  ~RunningFlag() { m_flag = false; }
+  RunningFlag(const RunningFlag&) = delete;
+  RunningFlag& operator=(const RunningFlag&) = delete;
+
+ private:
+  bool& m_flag;
+};
+
+}  // namespace
+
+CalculationRun::CalculationRun(RunParts parts) : m_(parts) {}
+
+CalculationRun::~CalculationRun() = default;
+
+int CalculationRun::yItem() {
+  const std::string text = m_.host.yParameterText();
+  if (text == "Temperature") return 0;
+  if (text == "Pressure") return 1;
+  if (text == "Y") return 2;
+  return -1;
+}
+
+void CalculationRun::sbRunClick() {
+  if (m_running) return;
+  RunningFlag flag(m_running);
+  RunState& run = m_.run;
+  m_.view->mosaicHide();
+  if (m_.view->showMosaicDiagram()) m_.view->mosaicShow(/*keepMainInFront=*/true);
+  const bool byStep = m_.view->byStep();
+  const bool complete = std::fabs(run.Ycur - run.Ymin) < 1e-11;
+  // A paused run continues only with the evaluators it started with.
+  const bool sameParse = m_slotsGeneration == m_.phases.generation;
+  if (!(byStep && !complete && run.Ycur < run.Ymax && sameParse)) {
+    if (byStep && complete && !m_.dialogs.confirm(msg::kRestart)) return;
+    if (!restart()) return;
+  }
+  continueRun();
+}
+
+bool CalculationRun::restart() {
+  m_.host.PrepareProblem();
+  if (m_.run.PrepareFailed || !checkRanges()) return false;
+  m_.view->setCaptions(m_.host.problemName());
+  m_.nodeList.clear();
+  m_.view->chartRemoveAllSeries();
+  for (const auto& phase : m_.phases.SolutionPhases) m_.view->chartAddSeries(phase.text, false);
+  buildXList();
+  const std::size_t phaseCount = m_.phases.PointPhases.size() + m_.phases.SolutionPhases.size();
+  m_levelPoints.assign(phaseCount * m_xList.size(), TDPoint{});
+  m_.view->chartAddSeries("Convex", true);
+  m_.mosaic.reset(m_.view->mosaicControlWidth(), m_.view->mosaicControlHeight());
+  m_.view->mosaicChanged();
+  cacheSlots();
+  m_.view->processPendingMessages();
+  return true;
+}
+
+// The cases a scan cannot compute get a message instead of a division by zero or a scan that
+// never ends.
+bool CalculationRun::checkRanges() {
+  RunState& run = m_.run;
+  const char* problem = nullptr;
+  bool anyExpression = false;
+  for (const auto& phase : m_.phases.SolutionPhases)
+    anyExpression = anyExpression || !phase.parser->Expression().empty();
+  if (!anyExpression) problem = msg::kNoGibbsEnergy;
+  else if (!(run.Xmax > run.Xmin)) problem = msg::kXRange;
+  else if (!(run.Ymax > run.Ymin)) problem = msg::kYRange;
+  else if (run.Xmin + run.dX == run.Xmin || run.Xmax - run.dX == run.Xmax)
+    problem = msg::kXStepTooSmall;
+  else if (run.Ymin + run.dY == run.Ymin || run.Ymax - run.dY == run.Ymax)
+    problem = msg::kYStepTooSmall;
+  if (!problem) return true;
+  m_.dialogs.warning(problem);
+  run.PrepareFailed = true;
+  return false;
+}
+
+void CalculationRun::buildXList() {
+  const RunState& run = m_.run;
+  m_xList.clear();
+  m_pointX.clear();
+  for (const auto& point : m_.phases.PointPhases) m_pointX.push_back(readNumberOr(point.text, -1));
+  auto append = [&](double x) { m_xList.push_back({formatFloat("0.########", x), x}); };
+  double x = run.Xmin;
+  while (x <= run.Xmax) {
+    append(x);
+    if (x >= run.Xmax || std::fabs(run.Xmax - x) < 1e-12) break;
+    x += run.dX;
+    if (std::fabs(run.Xmax - x) < 1e-12) x = run.Xmax;
+    if (x > run.Xmax) x = run.Xmax;
+    // At most one point phase gets a column of its own per step.
+    for (double xc : m_pointX) {
+      if (std::fabs(x - xc) >= 1e-10 && std::fabs((x - run.dX) - xc) >= 1e-10 &&
+          x - run.dX < xc && xc < x) {
+        append(xc);
+        break;
+      }
+    }
+  }
+  PhaseGrid& grid = m_.grid;
+  grid.clear();
+  grid.setColCount(static_cast<int>(m_xList.size()) + 1);
+  grid.setRowCount(2);
+  grid.setCell(0, 0, " Y/X");
+  for (std::size_t c = 0; c < m_xList.size(); ++c)
+    grid.setCell(static_cast<int>(c) + 1, 0, m_xList[c].text);
+  m_twoPhaseId = grid.intern("E");
+  m_phaseIds.clear();
+  for (const auto& phase : m_.phases.SolutionPhases) m_phaseIds.push_back(grid.intern(phase.text));
+  for (const auto& point : m_.phases.PointPhases) m_phaseIds.push_back(grid.intern(point.text));
+}
+
+void CalculationRun::continueRun() {
+  RunState& run = m_.run;
+  m_mosaicScale = (m_.mosaic.height() - 10) / (run.Ymax - run.Ymin);
+  const bool byStep = m_.view->byStep();
+  m_.view->setProblemGridEnabled(byStep);
+  if (!byStep && m_.view->showMosaicDiagram()) m_.view->mosaicShow(/*keepMainInFront=*/false);
+  while (run.Ycur >= run.Ymin) {
+    computeLevel();
+    if (!advance()) break;
+  }
+  completion();
+}
+
+// Returns false when the scan leaves its loop: complete, paused, or its evaluators replaced
+// while pending messages were processed.
+bool CalculationRun::advance() {
+  RunState& run = m_.run;
+  m_.view->processPendingMessages();
+  if (m_slotsGeneration != m_.phases.generation) return false;
+  run.MosaicRow = static_cast<std::int32_t>(std::trunc(run.LevelNo * run.dY * m_mosaicScale));
+  if (std::fabs(run.Ycur - run.Ymin) < 1e-11) return false;
+  run.Ycur -= run.dY;
+  if (run.Ycur < run.Ymin) run.Ycur = run.Ymin;
+  return !m_.view->byStep();
+}
+
+void CalculationRun::completion() {
+  if (!(std::fabs(m_.run.Ycur - m_.run.Ymin) < 1e-11)) return;
+  if (m_slotsGeneration != m_.phases.generation) return;
+  m_.view->setProblemGridEnabled(true);
+  m_.view->setDiagramEnabled(true);
+  m_.host.runCompleted();
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+// Every text the calculation run shows.
+namespace run_messages {
+inline constexpr const char* kRestart = "Restart the problem?";
+inline constexpr const char* kNumberOfPoints = "Number of points equals to ";
+inline constexpr const char* kErrorAt = "Error at ";
+inline constexpr const char* kNoGibbsEnergy = "Gibbs energy can not be computed";
+inline constexpr const char* kYRange = "Ymax must be more that Ymin";
+inline constexpr const char* kXRange =
+    "The composition range is empty: #XMAX must be more than #XMIN";
+inline constexpr const char* kXStepTooSmall =
+    "The composition step is too small for the composition range; use fewer X points";
+inline constexpr const char* kYStepTooSmall =
+    "The level step is too small for the Y range; use fewer Y points";
+}  // namespace run_messages

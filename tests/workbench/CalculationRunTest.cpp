@@ -1,0 +1,110 @@
+#include "workbench/RunFixture.h"
+
+#include <cmath>
+
+using Strings = std::vector<std::string>;
+
+TEST_F(RunFixture, ScanComputesEveryLevelAndCompletes) {
+  load({"GL=-T*Sid", 100, 110});
+  bench.sbRunClick();
+  EXPECT_EQ(levels(), (Strings{"110", "105", "100"}));
+  EXPECT_TRUE(view.diagramEnabled);
+  EXPECT_TRUE(view.gridEnabled);
+  EXPECT_EQ(view.caption, "Run test");
+  EXPECT_EQ(row(1), Strings(11, "L"));
+  EXPECT_EQ(bench.grid().cell(0, 0), " Y/X");
+  EXPECT_EQ(bench.grid().cell(4, 0), "0.3");
+  EXPECT_EQ(bench.run().TieHigh, -1);
+  ASSERT_EQ(view.series.size(), 2u);
+  EXPECT_EQ(view.series[0].title, "L");
+  EXPECT_EQ(view.series[1].title, "Convex");
+  EXPECT_TRUE(view.series[1].dotted);
+  EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(RunFixture, StepModeComputesOneLevelPerClick) {
+  load({"GL=-T*Sid"});
+  view.step = true;
+  bench.sbRunClick();
+  EXPECT_EQ(levels(), (Strings{"10"}));
+  EXPECT_FALSE(view.diagramEnabled);
+  bench.sbRunClick();
+  EXPECT_EQ(levels(), (Strings{"10", "5"}));
+  EXPECT_TRUE(view.diagramEnabled);  // the level at Ymin is not computed in step mode
+  EXPECT_TRUE(dialogs.calls.empty());
+  dialogs.answers = {false};
+  bench.sbRunClick();
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].kind, "confirm");
+  EXPECT_EQ(dialogs.calls[0].text, "Restart the problem?");
+  EXPECT_EQ(levels(), (Strings{"10", "5"}));
+  bench.sbRunClick();  // Yes: a new scan from Ymax
+  EXPECT_EQ(levels(), (Strings{"10"}));
+}
+
+TEST_F(RunFixture, CompositionGridGetsPointPhaseColumns) {
+  load({"GL=X\r\nX=0.25;GC1=5\r\nX=0.3;GC2=5\r\nX=0.62;GC3=5\r\nX=0.67;GC4=5"});
+  bench.sbRunClick();
+  Strings headers;
+  for (const auto& column : bench.calculation().XList()) headers.push_back(column.text);
+  EXPECT_EQ(headers, (Strings{"0", "0.1", "0.2", "0.25", "0.3", "0.4", "0.5", "0.6", "0.62", "0.7",
+                              "0.8", "0.9", "1"}));
+  EXPECT_EQ(bench.grid().colCount(), 14);
+
+  for (int xPoints : {1, 2}) {
+    load({"GL=X", 0, 10, 2, xPoints});
+    bench.sbRunClick();
+    EXPECT_EQ(bench.calculation().XList().size(), 3u) << xPoints;
+  }
+}
+
+TEST_F(RunFixture, LinearPhaseLeavesOnlyTheEndColumnsOnTheHull) {
+  load({"GL=1000*X\r\nGS=5000"});
+  bench.sbRunClick();
+  // Interior minima lie on the chord: every interior cell is two-phase, with no tie line
+  // between the end columns because they are neighbours of nothing... they are far apart.
+  EXPECT_EQ(row(1).front(), "L");
+  EXPECT_EQ(row(1).back(), "L");
+  EXPECT_EQ(row(1)[5], "E");
+}
+
+TEST_F(RunFixture, StatusPanelFromTheSecondLevelEveryTenth) {
+  load({"GL=X*(1-X)*1000-T*Sid", 0, 25, 25});
+  bench.sbRunClick();
+  EXPECT_EQ(view.statusTexts, (Strings{"Temperature = 24", "Temperature = 14", "Temperature = 4"}));
+}
+
+TEST_F(RunFixture, RangesTheScanCannotComputeAreRefused) {
+  struct Case {
+    RunProblem problem;
+    const char* text;
+  };
+  const Case cases[] = {
+      {{"GL=X", 5, 5}, "Ymax must be more that Ymin"},
+      {{"#XMIN=0.5\r\n#XMAX=0.5\r\nGL=X"}, "The composition range is empty: #XMAX must be more than #XMIN"},
+      {{"#XMIN=0.7\r\n#XMAX=0.2\r\nGL=X"}, "The composition range is empty: #XMAX must be more than #XMIN"},
+      {{"GL=\r\nGS="}, "Gibbs energy can not be computed"},
+      {{"GL=X", 1e17, 1e17 + 64, 1000}, "The level step is too small for the Y range; use fewer Y points"},
+  };
+  for (const auto& c : cases) {
+    load(c.problem);
+    dialogs.calls.clear();
+    bench.sbRunClick();
+    ASSERT_EQ(dialogs.calls.size(), 1u) << c.text;
+    EXPECT_EQ(dialogs.calls[0].text, c.text);
+    EXPECT_FALSE(view.diagramEnabled);
+  }
+}
+
+TEST_F(RunFixture, ClickDuringPendingMessagesIsIgnored) {
+  load({"GL=X*(1-X)*1000-T*Sid", 0, 10, 5});
+  int nested = 0;
+  view.onPending = [&] {
+    ++nested;
+    bench.sbRunClick();
+  };
+  bench.sbRunClick();
+  EXPECT_EQ(levels().size(), 6u);
+  EXPECT_TRUE(view.diagramEnabled);
+  EXPECT_GT(nested, 5);
+}
