@@ -37,7 +37,8 @@ int usageError(const char* problem) {
 bool parseVariable(std::string_view arg, EvalOptions& options) {
   const std::size_t eq = arg.find('=');
   if (eq == std::string_view::npos) return false;
-  const std::string_view text = arg.substr(eq + 1);
+  std::string_view text = arg.substr(eq + 1);
+  if (!text.empty() && text[0] == '+') text.remove_prefix(1);
   double value = 0.0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (ec != std::errc() || end != text.data() + text.size()) return false;

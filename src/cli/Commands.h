@@ -5,3 +5,4 @@ int runList(int argc, char** argv);
 int runDump(int argc, char** argv);
 int runAdd(int argc, char** argv);
 int runEval(int argc, char** argv);
+int runRun(int argc, char** argv);

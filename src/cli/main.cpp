@@ -19,6 +19,7 @@ const Subcommand kSubcommands[] = {
     {"list", runList, "list the problem names of a database"},
     {"dump", runDump, "print the records of a database as JSON"},
     {"add", runAdd, "append a problem to a database"},
+    {"run", runRun, "run a problem headless and write its results"},
     {"eval", runEval, "evaluate one expression (or one per line of stdin)"},
 };
 

@@ -1,0 +1,81 @@
+#include "cli/RunOutput.h"
+
+#include "base/NumberText.h"
+#include "workbench/Workbench.h"
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+namespace {
+
+void writeFile(const std::string& dir, const char* name, const std::string& text) {
+  const std::string path = (std::filesystem::path(dir) / name).string();
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  out.close();
+  if (!out) throw std::runtime_error("Cannot create file " + path);
+}
+
+std::string gridCsv(const PhaseGrid& grid) {
+  std::string out;
+  for (int r = 0; r < grid.rowCount(); ++r) {
+    for (int c = 0; c < grid.colCount(); ++c) {
+      if (c > 0) out += ',';
+      out += csvQuoted(grid.cell(c, r));
+    }
+    out += '\n';
+  }
+  return out;
+}
+
+std::string tiesCsv(Workbench& bench) {
+  std::string out = "X,Y,Col,Name\n";
+  for (int i = 0; i <= bench.run().TieHigh; ++i) {
+    const TZPoint& p = bench.tiePoints()[static_cast<std::size_t>(i)];
+    out += formatShortest(p.X) + ',' + formatShortest(p.Y) + ',' + formatInt(p.Col) + ',' +
+           csvQuoted(p.Name) + '\n';
+  }
+  return out;
+}
+
+std::string nodesCsv(Workbench& bench) {
+  std::string out = "Y,X,XLeft,XRight\n";
+  for (const TNode& n : bench.nodeList())
+    out += formatShortest(n.Y) + ',' + formatShortest(n.X) + ',' + formatShortest(n.XLeft) + ',' +
+           formatShortest(n.XRight) + '\n';
+  return out;
+}
+
+std::string specialCsv(Workbench& bench) {
+  std::string out = "X,Y\n";
+  for (const SpecialPoint& p : bench.specialPoints())
+    out += formatShortest(p.X) + ',' + formatShortest(p.Y) + '\n';
+  return out;
+}
+
+std::string otherText(Workbench& bench) {
+  std::string out;
+  for (const std::string& text : bench.otherPoints()) out += text + '\n';
+  return out;
+}
+
+}  // namespace
+
+std::string csvQuoted(const std::string& text) {
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+  return out;
+}
+
+void writeRunOutput(Workbench& bench, const std::string& dir) {
+  writeFile(dir, "grid.csv", gridCsv(bench.grid()));
+  writeFile(dir, "ties.csv", tiesCsv(bench));
+  writeFile(dir, "nodes.csv", nodesCsv(bench));
+  writeFile(dir, "special.csv", specialCsv(bench));
+  writeFile(dir, "other.txt", otherText(bench));
+}
