@@ -73,18 +73,19 @@ double runStep(const ProgramStep* s, double previous) {
 }
 
 // Two arithmetic steps in one handler: a common shape in Gibbs energies, and half the
-// indirect jumps. Each step still checks its own result and writes its own slot.
+// indirect jumps. Both values are computed before either is stored; should one of them
+// not be finite, the two steps run again one by one with their own checks.
 template <std::uint8_t Kind1, From Source1, std::uint8_t Kind2, From Source2>
 double runPair(const ProgramStep* s, double previous) {
   const double a1 = Source1 == From::PreviousA ? previous : *s->a;
   const double b1 = Source1 == From::PreviousB ? previous : *s->b;
   const double v1 = compute<Kind1>(s, a1, b1);
-  if (notFinite(v1)) [[unlikely]] return checkAndContinue<Kind1>(s, a1, b1, v1);
-  *s->result = v1;
   const double a2 = Source2 == From::PreviousA ? v1 : *s[1].a;
   const double b2 = Source2 == From::PreviousB ? v1 : *s[1].b;
   const double v2 = compute<Kind2>(s + 1, a2, b2);
-  if (notFinite(v2)) [[unlikely]] return checkAndContinue<Kind2>(s + 1, a2, b2, v2);
+  const double z = (v1 - v1) + (v2 - v2);
+  if (z != z) [[unlikely]] return runStep<Kind1, Source1>(s, previous);
+  *s->result = v1;
   *s[1].result = v2;
   return s[2].handler(s + 2, v2);
 }

@@ -51,7 +51,7 @@ TEST(EvalCommandTest, PrintsOneJsonObjectPerExpression) {
       {{"--", "((2))"}, R"({"value": 2, "ops": [1]})"},
       {{"--", ""}, R"({"value": 0, "ops": []})"},
       {{"--var", "x=3", "--var", "T=1", "--", "X*2+T"}, R"({"value": 7, "ops": [5, 3]})"},
-      {{"--var", "W=2", "--var", "w=5", "--", "W"}, R"({"value": 5, "ops": [0]})"},
+      {{"--var", "W=2", "--var", "w=+5", "--", "W"}, R"({"value": 5, "ops": [0]})"},
       {{"--", "1/3"}, R"({"value": 0.3333333333333333, "ops": [6]})"},
       {{"--", "-1E-20"}, R"({"value": -1e-20, "ops": [1]})"},
       {{"--var", "X=nan", "--", "X"}, R"({"value": "NaN", "ops": [0]})"},

@@ -82,6 +82,17 @@ TEST(TParserTest, OnParserErrorTakesTheErrorInstead) {
   EXPECT_EQ(parser.Value(), 0);
 }
 
+TEST(TParserTest, NumberFormatSwitchOffReadsNoComma) {
+  TParser parser;
+  EXPECT_TRUE(parser.numberFormatSwitch());
+  parser.setExpression("1,5*2");
+  EXPECT_EQ(parser.Value(), 3);
+  parser.setNumberFormatSwitch(false);
+  EXPECT_THROW(parser.setExpression("1,5*2"), ESyntaxError);
+  parser.setExpression("1.5*2");
+  EXPECT_EQ(parser.Value(), 3);
+}
+
 struct ValueCase {
   std::string text;
   double expected;
