@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class QCPTextElement;
+class QCustomPlot;
+
+// A chart's title above the plot and its foot below it, as text elements of the plot layout.
+// Both are made on first use; the title is left-aligned, the foot right-aligned.
+QCPTextElement* chartTitle(QCustomPlot* plot);
+QCPTextElement* chartFoot(QCustomPlot* plot);
+// The first line of the title text, empty when it has none.
+QString titleFirstLine(QCustomPlot* plot);
