@@ -31,8 +31,12 @@ void CalculationRun::cacheSlots() {
     return slots;
   };
   m_solutionSlots.clear();
-  for (auto& phase : phases.SolutionPhases)
-    if (!phase.parser->Expression().empty()) m_solutionSlots.push_back(lookUp(*phase.parser, true));
+  for (std::size_t i = 0; i < phases.SolutionPhases.size(); ++i) {
+    TParser& parser = *phases.SolutionPhases[i].parser;
+    if (parser.Expression().empty()) continue;
+    m_solutionSlots.push_back(lookUp(parser, true));
+    m_solutionSlots.back().series = static_cast<int>(i);
+  }
   m_pointSlots.clear();
   for (auto& point : phases.PointPhases) {
     // A point phase's X was fixed by the parse and stays.
@@ -68,6 +72,17 @@ void CalculationRun::computeLevel() {
   m_.view->chartClearPoints();
   if (run.LevelNo % 10 == 0)
     m_.view->setStatusText(m_.host.yParameterText() + " = " + formatFloat("0.####", y));
+  // T, p and y stay the same over a level: each evaluator gets them once per level, which
+  // is what setting them before every evaluation amounts to.
+  for (EvaluatorSlots& s : m_solutionSlots) {
+    *s.T = run.TValue;
+    *s.p = run.PValue;
+    *s.y = y;
+  }
+  for (EvaluatorSlots& v : m_variableSlots) {
+    *v.T = run.TValue;
+    *v.p = run.PValue;
+  }
   run.GLeft = 1e10;
   run.GRight = 1e10;
   m_pointCount = 0;
@@ -85,10 +100,14 @@ void CalculationRun::evaluateVariables(double x) {
   for (std::size_t i = 0; i < m_variableSlots.size(); ++i) {
     EvaluatorSlots& v = m_variableSlots[i];
     *v.X = x;
-    *v.T = m_.run.TValue;
-    *v.p = m_.run.PValue;
     *v.Sid = m_.run.SidValue;
-    values[i] = roundTo15Digits(v.parser->Value());
+    const double raw = v.parser->Value();
+    // A variable of T alone keeps its value over a level: round it once.
+    if (raw != v.lastRaw) {
+      v.lastRaw = raw;
+      v.lastRounded = roundTo15Digits(raw);
+    }
+    values[i] = v.lastRounded;
   }
 }
 
@@ -104,23 +123,17 @@ void CalculationRun::columnMinimum(std::size_t column, double x) {
   const std::vector<double>& values = m_.phases.VariableValues;
   double gmin = 1e10;
   int k = -1;
-  int series = 0;
-  for (std::size_t i = 0; i < m_.phases.SolutionPhases.size(); ++i) {
-    if (m_.phases.SolutionPhases[i].parser->Expression().empty()) continue;
-    EvaluatorSlots& s = m_solutionSlots[static_cast<std::size_t>(series++)];
-    *s.T = run.TValue;
-    *s.p = run.PValue;
-    *s.y = run.Ycur;
+  for (EvaluatorSlots& s : m_solutionSlots) {
     *s.X = x;
     *s.Sid = run.SidValue;
     for (std::size_t v = 0; v < s.variables.size(); ++v) *s.variables[v] = values[v];
     const double g = s.parser->Value();
-    if (m_showChart) m_.view->chartAddPoint(static_cast<int>(i), x, g);
+    if (m_showChart) m_.view->chartAddPoint(s.series, x, g);
     // Of equal energies the phase listed first wins; with every energy at 1e10 or above the
     // lowest of them still names the column.
     if (g < gmin || k < 0) {
       gmin = g;
-      k = static_cast<int>(i);
+      k = s.series;
     }
   }
   if (x == run.Xmin && gmin < run.GLeft) run.GLeft = gmin;

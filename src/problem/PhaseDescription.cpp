@@ -34,6 +34,18 @@ void cutComment(std::string& line) {
 
 double roundTo15Digits(double value) {
   char buffer[40];
+  // Most values have a short exact decimal form (a whole number, a typed constant): those
+  // are their own rounding, and the shortest form is cheap to get.
+  const auto shortest = std::to_chars(buffer, buffer + sizeof buffer, value);
+  int digits = 0;
+  bool leading = true;
+  for (const char* c = buffer; c != shortest.ptr && *c != 'e'; ++c) {
+    if (*c < '0' || *c > '9') continue;
+    if (leading && *c == '0') continue;
+    leading = false;
+    ++digits;
+  }
+  if (digits <= 15) return value;
   const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
                                      std::chars_format::scientific, 14);
   double rounded = value;
