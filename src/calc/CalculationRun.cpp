@@ -127,6 +127,9 @@ void CalculationRun::buildXList() {
   grid.clear();
   grid.setColCount(static_cast<int>(m_xList.size()) + 1);
   grid.setRowCount(2);
+  // One row per level: Ymax, the steps down and a last one at Ymin, with the header.
+  const double levels = (m_.run.Ymax - m_.run.Ymin) / m_.run.dY;
+  if (levels >= 0 && levels < 1e6) grid.reserveRows(static_cast<int>(levels) + 3);
   grid.setCell(0, 0, " Y/X");
   for (std::size_t c = 0; c < m_xList.size(); ++c)
     grid.setCell(static_cast<int>(c) + 1, 0, m_xList[c].text);

@@ -13,6 +13,11 @@ void PhaseGrid::clear() {
   m_ids.emplace(std::string(), kEmpty);
 }
 
+void PhaseGrid::reserveRows(int count) {
+  if (count > 0)
+    m_cells.reserve(static_cast<std::size_t>(count) * static_cast<std::size_t>(m_colCount));
+}
+
 void PhaseGrid::setColCount(int count) {
   if (count < 0) count = 0;
   if (count == m_colCount) return;

@@ -24,6 +24,8 @@ class PhaseGrid {
   void setRowCount(int count);
   // Drops every cell and every text.
   void clear();
+  // Room for that many rows, so that a scan adding one row per level never reallocates.
+  void reserveRows(int count);
 
   // A cell outside the grid reads as an empty text.
   const std::string& cell(int col, int row) const;

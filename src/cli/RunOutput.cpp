@@ -17,16 +17,22 @@ void writeFile(const std::string& dir, const char* name, const std::string& text
   if (!out) throw std::runtime_error("Cannot create file " + path);
 }
 
-std::string gridCsv(const PhaseGrid& grid) {
-  std::string out;
-  for (int r = 0; r < grid.rowCount(); ++r) {
+// The grid is the largest output: written row by row rather than built in memory.
+void writeGridCsv(const std::string& dir, const PhaseGrid& grid) {
+  const std::string path = (std::filesystem::path(dir) / "grid.csv").string();
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::string line;
+  for (int r = 0; r < grid.rowCount() && out; ++r) {
+    line.clear();
     for (int c = 0; c < grid.colCount(); ++c) {
-      if (c > 0) out += ',';
-      out += csvQuoted(grid.cell(c, r));
+      if (c > 0) line += ',';
+      line += csvQuoted(grid.cell(c, r));
     }
-    out += '\n';
+    line += '\n';
+    out.write(line.data(), static_cast<std::streamsize>(line.size()));
   }
-  return out;
+  out.close();
+  if (!out) throw std::runtime_error("Cannot create file " + path);
 }
 
 std::string tiesCsv(Workbench& bench) {
@@ -73,7 +79,7 @@ std::string csvQuoted(const std::string& text) {
 }
 
 void writeRunOutput(Workbench& bench, const std::string& dir) {
-  writeFile(dir, "grid.csv", gridCsv(bench.grid()));
+  writeGridCsv(dir, bench.grid());
   writeFile(dir, "ties.csv", tiesCsv(bench));
   writeFile(dir, "nodes.csv", nodesCsv(bench));
   writeFile(dir, "special.csv", specialCsv(bench));
