@@ -39,6 +39,8 @@ double fnMin(double a, double b) { return a >= b ? b : a; }
 
 }  // namespace
 
+bool drawsRandomNumbers(Function1 routine) { return routine == fnRnd; }
+
 double nextRandomFraction() {
   static std::mt19937_64 generator;
   return static_cast<double>(generator() >> 11) * 0x1.0p-53;

@@ -18,6 +18,9 @@ struct NamedFunction2 {
 std::span<const NamedFunction1> builtinFunctions1();
 std::span<const NamedFunction2> builtinFunctions2();
 
+// Whether the routine is RND's, which must run exactly once per step.
+bool drawsRandomNumbers(Function1 routine);
+
 // The process-wide generator behind RND: a std::mt19937_64 with its default seed,
 // drawn as a 53-bit fraction uniform in [0, 1).
 double nextRandomFraction();

@@ -1,9 +1,11 @@
 #include "evaluator/CompiledProgram.h"
 
 #include "evaluator/ArithmeticRoutines.h"
+#include "evaluator/BuiltinFunctions.h"
 
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -72,36 +74,73 @@ double runStep(const ProgramStep* s, double previous) {
   return s[1].handler(s + 1, v);
 }
 
-// Two arithmetic steps in one handler: a common shape in Gibbs energies, and half the
-// indirect jumps. Both values are computed before either is stored; should one of them
-// not be finite, the two steps run again one by one with their own checks.
+// Two steps in one handler: a common shape in Gibbs energies, and half the indirect
+// jumps. Arithmetic values are computed before either is stored; should one of them not
+// be finite, the two steps run again one by one with their own checks. A function may
+// raise a fault itself, so the step before it is stored first.
 template <std::uint8_t Kind1, From Source1, std::uint8_t Kind2, From Source2>
 double runPair(const ProgramStep* s, double previous) {
   const double a1 = Source1 == From::PreviousA ? previous : *s->a;
-  const double b1 = Source1 == From::PreviousB ? previous : *s->b;
+  double b1 = 0.0;
+  if constexpr (hasSecondOperand(Kind1)) b1 = Source1 == From::PreviousB ? previous : *s->b;
   const double v1 = compute<Kind1>(s, a1, b1);
+  if constexpr (Kind2 == kFunction1) {
+    if (notFinite(v1)) [[unlikely]] return runStep<Kind1, Source1>(s, previous);
+    *s->result = v1;
+  }
   const double a2 = Source2 == From::PreviousA ? v1 : *s[1].a;
-  const double b2 = Source2 == From::PreviousB ? v1 : *s[1].b;
+  double b2 = 0.0;
+  if constexpr (hasSecondOperand(Kind2)) b2 = Source2 == From::PreviousB ? v1 : *s[1].b;
   const double v2 = compute<Kind2>(s + 1, a2, b2);
-  const double z = (v1 - v1) + (v2 - v2);
-  if (z != z) [[unlikely]] return runStep<Kind1, Source1>(s, previous);
-  *s->result = v1;
+  if constexpr (Kind2 == kFunction1) {
+    if (notFinite(v2)) [[unlikely]] return checkAndContinue<Kind2>(s + 1, a2, b2, v2);
+  } else {
+    const double z = (v1 - v1) + (v2 - v2);
+    if (z != z) [[unlikely]] return runStep<Kind1, Source1>(s, previous);
+    *s->result = v1;
+  }
   *s[1].result = v2;
   return s[2].handler(s + 2, v2);
 }
 
-constexpr bool isPairable(std::uint8_t kind) { return kind >= kSum && kind <= kQuotient; }
+// Pairs are made of the four arithmetic kinds and one-argument functions: the shapes of
+// X*LN(X) and of most sums and products.
+constexpr std::uint8_t kPairKinds[] = {kSum, kDifference, kProduct, kQuotient, kFunction1};
+constexpr std::size_t kPairKindCount = std::size(kPairKinds);
+constexpr std::size_t kSourceCount = 3;
 
-// The pair handlers indexed by (kind1, source1, kind2, source2), kinds 3 to 6.
+constexpr int pairKindIndex(std::uint8_t kind) {
+  for (std::size_t k = 0; k < kPairKindCount; ++k)
+    if (kPairKinds[k] == kind) return static_cast<int>(k);
+  return -1;
+}
+
+// A function that draws random numbers must not run twice, as a pair that trips its
+// fault test would make it do.
+bool isPairable(const ProgramStep& step) {
+  return pairKindIndex(step.kind) >= 0 && !(step.kind == kFunction1 && drawsRandomNumbers(step.function1));
+}
+
 constexpr std::size_t pairIndex(std::uint8_t kind1, From source1, std::uint8_t kind2, From source2) {
-  return ((static_cast<std::size_t>(kind1 - kSum) * 3 + static_cast<std::size_t>(source1)) * 4 +
-          static_cast<std::size_t>(kind2 - kSum)) * 3 + static_cast<std::size_t>(source2);
+  const auto k1 = static_cast<std::size_t>(pairKindIndex(kind1));
+  const auto k2 = static_cast<std::size_t>(pairKindIndex(kind2));
+  return ((k1 * kSourceCount + static_cast<std::size_t>(source1)) * kPairKindCount + k2) * kSourceCount +
+         static_cast<std::size_t>(source2);
 }
 
 template <std::size_t I>
 constexpr StepHandler pairEntry() {
-  return runPair<static_cast<std::uint8_t>(kSum + I / 36), static_cast<From>(I / 12 % 3),
-                 static_cast<std::uint8_t>(kSum + I / 3 % 4), static_cast<From>(I % 3)>;
+  constexpr std::size_t perFirst = kSourceCount * kPairKindCount * kSourceCount;
+  constexpr std::uint8_t kind1 = kPairKinds[I / perFirst];
+  constexpr From source1 = static_cast<From>(I / (kPairKindCount * kSourceCount) % kSourceCount);
+  constexpr std::uint8_t kind2 = kPairKinds[I / kSourceCount % kPairKindCount];
+  constexpr From source2 = static_cast<From>(I % kSourceCount);
+  // PreviousB needs a second operand; such entries are never looked up.
+  if constexpr ((source1 == From::PreviousB && !hasSecondOperand(kind1)) ||
+                (source2 == From::PreviousB && !hasSecondOperand(kind2)))
+    return nullptr;
+  else
+    return runPair<kind1, source1, kind2, source2>;
 }
 
 template <std::size_t... I>
@@ -109,7 +148,8 @@ constexpr std::array<StepHandler, sizeof...(I)> makePairTable(std::index_sequenc
   return {pairEntry<I>()...};
 }
 
-constexpr auto kPairTable = makePairTable(std::make_index_sequence<144>());
+constexpr auto kPairTable =
+    makePairTable(std::make_index_sequence<kPairKindCount * kSourceCount * kPairKindCount * kSourceCount>());
 
 // Kinds 0 and 1: the operand is the value.
 double runOperand(const ProgramStep* s, double) { return s[1].handler(s + 1, *s->result); }
@@ -162,7 +202,7 @@ CompiledProgram::CompiledProgram(std::vector<double> slots, std::vector<ProgramS
     previous = s.result;
   }
   for (std::size_t i = 0; i + 1 < m_steps.size(); ++i) {
-    if (isPairable(m_steps[i].kind) && isPairable(m_steps[i + 1].kind)) {
+    if (isPairable(m_steps[i]) && isPairable(m_steps[i + 1])) {
       m_steps[i].handler = kPairTable[pairIndex(m_steps[i].kind, sources[i], m_steps[i + 1].kind, sources[i + 1])];
       ++i;
     }

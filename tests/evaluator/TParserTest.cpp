@@ -206,6 +206,12 @@ TEST(TParserTest, FaultKeepsTheSlotsWrittenBeforeIt) {
   parser->C() = 0;
   EXPECT_THROW(parser->Value(), EInvalidOp);
   EXPECT_EQ(parser->resultSlots(), (std::vector<double>{5, 13, 65}));
+
+  // A function that fails inside itself, right after a step that succeeded.
+  parser->X() = 0.85e308;
+  parser->setExpression("PH(X*2)");
+  EXPECT_THROW(parser->Value(), EOverflow);
+  EXPECT_EQ(parser->resultSlots(), (std::vector<double>{1.7e308, 0}));
 }
 
 // Infinities and NaNs can only arrive through variables; they pass through quietly except
