@@ -2,6 +2,8 @@
 
 #include <qcustomplot.h>
 
+#include <iterator>
+
 namespace {
 
 constexpr const char* kTitleName = "vantle-title";
@@ -45,4 +47,12 @@ QString titleFirstLine(QCustomPlot* plot) {
   const QString text = chartTitle(plot)->text();
   const qsizetype end = text.indexOf(QLatin1Char('\n'));
   return end < 0 ? text : text.left(end);
+}
+
+QColor defaultSeriesColour(int index) {
+  static constexpr QRgb kPalette[] = {0xD62728, 0x2CA02C, 0x1F77B4, 0xFF7F0E, 0x9467BD,
+                                      0x8C564B, 0xE377C2, 0x17BECF, 0x7F7F7F, 0xBCBD22};
+  constexpr int count = static_cast<int>(std::size(kPalette));
+  const int i = ((index % count) + count) % count;
+  return QColor::fromRgb(kPalette[i]);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 class QCPTextElement;
@@ -11,3 +12,7 @@ QCPTextElement* chartTitle(QCustomPlot* plot);
 QCPTextElement* chartFoot(QCustomPlot* plot);
 // The first line of the title text, empty when it has none.
 QString titleFirstLine(QCustomPlot* plot);
+
+// The colour a chart gives its n-th series (0-based): distinct hues readable on white, repeating
+// after ten.
+QColor defaultSeriesColour(int index);

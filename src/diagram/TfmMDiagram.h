@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class MosaicImage;
+
+// The mosaic window: the core's mosaic picture stretched over the whole client area. Its caption
+// is "Mosaic diagram" until a run gives it the problem's name (setWindowTitle).
+class TfmMDiagram : public QWidget {
+  Q_OBJECT
+
+ public:
+  // A top-level window even with a parent; it only reads the image, which must outlive it.
+  explicit TfmMDiagram(const MosaicImage& image, QWidget* parent = nullptr);
+
+  // The image has a new size or new pixels: it is converted and painted on the next paint.
+  void imageChanged();
+  // The client area's size now; the run makes its picture this size.
+  QSize imageControlSize() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void convert();
+
+  const MosaicImage& m_image;
+  QImage m_picture;
+  bool m_stale = true;
+};
