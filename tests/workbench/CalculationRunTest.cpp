@@ -108,3 +108,39 @@ TEST_F(RunFixture, ClickDuringPendingMessagesIsIgnored) {
   EXPECT_TRUE(view.diagramEnabled);
   EXPECT_GT(nested, 5);
 }
+
+TEST_F(RunFixture, CompoundEndsTieLinesOnBothSides) {
+  load({"GL=0\r\nX=1/3;GC1=-5000", 900, 1000, 1, 10});
+  view.width = 300;
+  view.height = 50;
+  bench.sbRunClick();
+  const auto headers = row(0);
+  ASSERT_EQ(headers[4], "0.33333333");  // the compound's own column, between 0.3 and 0.4
+  // Written "C" as the right end of the left tie line, then "C" and its text as the left end
+  // of the right one, which stays.
+  EXPECT_EQ(row(1), (Strings{"L", "E", "E", "E", "C0.3333", "E", "E", "E", "E", "E", "E", "L"}));
+  const TaTZpoint& ties = bench.tiePoints();
+  ASSERT_EQ(bench.run().TieHigh, 7);  // two levels, two tie lines each
+  EXPECT_EQ(ties[0].X, 1);
+  EXPECT_EQ(ties[0].Name, "L");
+  EXPECT_EQ(ties[1].X, 0.333333333333333);  // read back from its text
+  EXPECT_EQ(ties[1].Col, 0);
+  EXPECT_EQ(ties[1].Name, "0.333333333333333");
+  EXPECT_EQ(ties[3].X, 0);
+
+  // The mosaic: runs over the two spans of the first level's row, and the compound circled.
+  const MosaicImage& image = bench.mosaic();
+  ASSERT_EQ(image.width(), 300);
+  EXPECT_EQ(image.pixel(0, 0), bench.run().MosaicColor);
+  EXPECT_EQ(image.pixel(299, 0), bench.run().MosaicColor);
+  EXPECT_EQ(image.pixel(100, 1), MosaicImage::kRed);  // the circle around x = 100, row 0
+  EXPECT_EQ(image.pixel(0, 20), MosaicImage::kWhite);
+}
+
+TEST_F(RunFixture, NoMosaicDrawingWhenItsBoxIsUnchecked) {
+  load({"GL=0\r\nX=1/3;GC1=-5000", 900, 1000, 1, 10});
+  view.mosaic = false;
+  bench.sbRunClick();
+  for (std::uint32_t pixel : bench.mosaic().pixels()) ASSERT_EQ(pixel, MosaicImage::kWhite);
+  EXPECT_EQ(bench.run().TieHigh, 7);
+}
