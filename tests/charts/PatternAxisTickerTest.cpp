@@ -51,6 +51,21 @@ TEST(PatternAxisTickerTest, AnAxisUsesTheIncrementOrChoosesItsOwnStep) {
   EXPECT_EQ(labels, (QVector<QString>{QStringLiteral("0"), QStringLiteral("0.25"), QStringLiteral("0.5"),
                                       QStringLiteral("0.75"), QStringLiteral("1")}));
 
+  ticker->setLabelIncrement(0.1);
+  ticker->generate(QCPRange(0, 1), QLocale::c(), QLatin1Char('g'), 6, ticks, nullptr, &labels);
+  EXPECT_EQ(ticks.size(), 11);
+  EXPECT_EQ(labels.at(3), QStringLiteral("0.3"));
+  struct Wide {
+    double increment, upper, step;
+  };
+  const Wide wide[] = {{0.1, 2, 0.2}, {0.1, 5, 0.5}, {0.1, 10, 1}, {0.1, 100, 10}, {0.5, 1e6, 1e5}};
+  for (const Wide& w : wide) {
+    ticker->setLabelIncrement(w.increment);
+    ticker->generate(QCPRange(0, w.upper), QLocale::c(), QLatin1Char('g'), 6, ticks, nullptr, nullptr);
+    ASSERT_GE(ticks.size(), 2);
+    EXPECT_NEAR(ticks[1] - ticks[0], w.step, w.step * 1e-9) << w.upper;
+  }
+
   ticker->setLabelIncrement(0);
   EXPECT_EQ(ticker->labelIncrement(), 0);
   ticker->generate(QCPRange(0, 10000), QLocale::c(), QLatin1Char('g'), 6, ticks, nullptr, &labels);
