@@ -12,6 +12,7 @@
 #include "evaluator/TParser.h"
 #include "problem/PhaseLists.h"
 #include "problem/PhaseText.h"
+#include "problem/ProblemMessages.h"
 
 #include <cmath>
 
@@ -88,9 +89,9 @@ bool CalculationRun::checkRanges() {
   bool anyExpression = false;
   for (const auto& phase : m_.phases.SolutionPhases)
     anyExpression = anyExpression || !phase.parser->Expression().empty();
-  if (!anyExpression) problem = msg::kNoGibbsEnergy;
+  if (!anyExpression) problem = problem_messages::kNoGibbsEnergy;
   else if (!(run.Xmax > run.Xmin)) problem = msg::kXRange;
-  else if (!(run.Ymax > run.Ymin)) problem = msg::kYRange;
+  else if (!(run.Ymax > run.Ymin)) problem = problem_messages::kYmaxBelowYmin;
   else if (run.Xmin + run.dX == run.Xmin || run.Xmax - run.dX == run.Xmax)
     problem = msg::kXStepTooSmall;
   else if (run.Ymin + run.dY == run.Ymin || run.Ymax - run.dY == run.Ymax)

@@ -1,12 +1,11 @@
 #pragma once
 
-// Every text the calculation run shows.
+// Every text the calculation run shows besides those it shares with the preparation
+// (problem/ProblemMessages.h).
 namespace run_messages {
 inline constexpr const char* kRestart = "Restart the problem?";
 inline constexpr const char* kNumberOfPoints = "Number of points equals to ";
 inline constexpr const char* kErrorAt = "Error at ";
-inline constexpr const char* kNoGibbsEnergy = "Gibbs energy can not be computed";
-inline constexpr const char* kYRange = "Ymax must be more that Ymin";
 inline constexpr const char* kXRange =
     "The composition range is empty: #XMAX must be more than #XMIN";
 inline constexpr const char* kXStepTooSmall =

@@ -1,60 +1,13 @@
-#include "workbench/Workbench.h"
-
-#include "problem/ProblemView.h"
-#include "support/FakeDialogs.h"
-
-#include <gtest/gtest.h>
+#include "workbench/RunFixture.h"
 
 #include <string>
 
 namespace {
-
-class LabelView : public NullRunView {
- public:
-  void chartSetLabelIncrement(double value) override { increment = value; }
-  double increment = -1;
-};
-
-struct Problem {
-  std::string functs = "GL=X*(1-X)*10000-T*Sid";
-  std::string yParameter = "Temperature";
-  double ymin = 300;
-  double ymax = 1500;
-  double zvalue = 2;
-  int xPoints = 100;
-  int yPoints = 100;
-};
-
-class PrepareProblemTest : public ::testing::Test {
- protected:
-  PrepareProblemTest() { bench.setRunView(view); }
-
-  void add(const Problem& p) {
-    ProblemTable& t = bench.table();
-    if (!t.active()) t.openEmpty();
-    t.insert();
-    t.setString("ProblemName", "P");
-    t.setString("Functs", p.functs);
-    t.setString("Yparameter", p.yParameter);
-    bench.rules().yParameterChanged();
-    t.setFloat("Ymin", p.ymin);
-    t.setFloat("Ymax", p.ymax);
-    t.setFloat("Zvalue", p.zvalue);
-    t.setInteger("XPoints", p.xPoints);
-    t.setInteger("YPoints", p.yPoints);
-    ASSERT_TRUE(t.post());
-  }
-
-  FakeDialogs dialogs;
-  NullProblemView problemView;
-  LabelView view;
-  Workbench bench{dialogs, problemView};
-};
-
+class PrepareProblemTest : public RunFixture {};
 }  // namespace
 
 TEST_F(PrepareProblemTest, SetsTheRunParameters) {
-  add({"#XMIN=0.2\r\n#XMAX=0.6\r\nP=7\r\nGL=P", "Temperature", 300, 1500, 2, 10, 4});
+  load({"#XMIN=0.2\r\n#XMAX=0.6\r\nP=7\r\nGL=P", 300, 1500, 4, 10, "Temperature", 2});
   bench.PrepareProblem();
   const RunState& run = bench.run();
   ASSERT_FALSE(run.PrepareFailed);
@@ -71,7 +24,7 @@ TEST_F(PrepareProblemTest, SetsTheRunParameters) {
 }
 
 TEST_F(PrepareProblemTest, PressureAndFreeAxes) {
-  add({"P=0\r\nGL=X", "Pressure", 1, 10, 900, 1, 0});
+  load({"P=0\r\nGL=X", 1, 10, 0, 1, "Pressure", 900});
   bench.PrepareProblem();
   EXPECT_FALSE(bench.run().PrepareFailed);
   EXPECT_EQ(bench.run().TValue, 900);
@@ -90,18 +43,18 @@ TEST_F(PrepareProblemTest, PressureAndFreeAxes) {
 
 TEST_F(PrepareProblemTest, RefusalsLeaveItFailed) {
   struct Case {
-    Problem problem;
+    RunProblem problem;
     const char* kind;
     const char* text;
   };
   const Case cases[] = {
       {{"% only a comment"}, "error", "Gibbs energy can not be computed"},
       {{""}, "error", "Gibbs energy can not be computed"},
-      {{"GL=X", "Temperature", 1500, 300}, "warning", "Ymax must be more that Ymin"},
+      {{"GL=X", 1500, 300}, "warning", "Ymax must be more that Ymin"},
       {{"GL=X\r\nGC1=1"}, "warning", "Point phase concentration is invalid or not defined"},
   };
   for (const auto& c : cases) {
-    add(c.problem);
+    load(c.problem);
     dialogs.calls.clear();
     bench.PrepareProblem();
     EXPECT_TRUE(bench.run().PrepareFailed) << c.text;
@@ -112,7 +65,7 @@ TEST_F(PrepareProblemTest, RefusalsLeaveItFailed) {
 }
 
 TEST_F(PrepareProblemTest, PendingEditIsPostedFirst) {
-  add({});
+  load({"GL=X*(1-X)*10000-T*Sid"});
   bench.table().edit();
   bench.table().setString("ProblemName", "");
   bench.PrepareProblem();
