@@ -173,7 +173,7 @@ void WorkingChart::rescaleAxes() {
 int WorkingChart::seriesCount() const { return static_cast<int>(m_series.size()); }
 
 QString WorkingChart::seriesTitle(int series) const {
-  if (series < 0 || series >= seriesCount()) return {};
+  if (!m_plot || series < 0 || series >= seriesCount()) return {};
   return m_series[static_cast<std::size_t>(series)].graph->name();
 }
 

@@ -4,6 +4,8 @@
 #include "diagram/ColorButton.h"
 #include "diagram/WorkingChart.h"
 
+#include "ChartTestPrinting.h"
+
 #include <qcustomplot.h>
 
 #include <QCheckBox>

@@ -2,6 +2,8 @@
 
 #include "diagram/WorkingChart.h"
 
+#include "ChartTestPrinting.h"
+
 #include <qcustomplot.h>
 
 #include <gtest/gtest.h>
@@ -134,6 +136,38 @@ TEST_F(ChartSettingsTest, DamagedJsonIsRefusedWithItsReason) {
     EXPECT_FALSE(fromJson(c.json, &error).has_value()) << c.json.toStdString();
     EXPECT_TRUE(error.contains(QLatin1String(c.reason))) << error.toStdString() << " / " << c.reason;
   }
+}
+
+TEST(ChartSettingsBarePlotTest, GraphsAndCurvesAreSeriesAndAStepGetsATicker) {
+  QCustomPlot plot;
+  QCPGraph* graph = plot.addGraph();
+  graph->setName(QStringLiteral("points"));
+  graph->setLineStyle(QCPGraph::lsNone);
+  graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, 2));
+  auto* curve = new QCPCurve(plot.xAxis, plot.yAxis);
+  curve->setName(QStringLiteral("node"));
+  curve->setData({0.2, 0.8}, {500, 500});
+  ChartSettings s = readChartSettings(&plot);
+  ASSERT_EQ(s.series.size(), 2u);
+  EXPECT_EQ(s.series[0].line, SeriesLine::None);
+  EXPECT_TRUE(s.series[0].scatterVisible);
+  EXPECT_EQ(s.series[1].line, SeriesLine::Solid);
+  EXPECT_FALSE(s.series[1].scatterVisible);
+  EXPECT_EQ(s.bottom.tickStep, 0);
+
+  s.series[0].scatterVisible = false;
+  s.series[1].line = SeriesLine::None;
+  s.series[1].scatterVisible = true;
+  s.bottom.tickStep = 0.1;
+  applyChartSettings(&plot, s);
+  EXPECT_TRUE(graph->scatterStyle().isNone());
+  EXPECT_EQ(curve->lineStyle(), QCPCurve::lsNone);
+  EXPECT_FALSE(curve->scatterStyle().isNone());
+  const ChartSettings back = readChartSettings(&plot);
+  EXPECT_EQ(back.series, s.series);
+  EXPECT_EQ(back.bottom.tickStep, 0.1);
+  // An automatic axis follows the data: the curve's X range.
+  EXPECT_EQ(plot.xAxis->range(), QCPRange(0.2, 0.8));
 }
 
 TEST(FontTextTest, OnlyTheShapesQFontWritesAreFonts) {
