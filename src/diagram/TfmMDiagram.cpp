@@ -9,12 +9,20 @@ TfmMDiagram::TfmMDiagram(const MosaicImage& image, QWidget* parent)
   setWindowTitle(QStringLiteral("Mosaic diagram"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(400, 300);
+  m_repaint.setSingleShot(true);
+  connect(&m_repaint, &QTimer::timeout, this, qOverload<>(&QWidget::update));
 }
 
 void TfmMDiagram::imageChanged() {
   // A scan changes a row per level; converting only when painted keeps that cheap.
   m_stale = true;
-  update();
+  if (m_repaint.isActive()) return;
+  const qint64 since = m_sincePaint.isValid() ? m_sincePaint.elapsed() : kMinPaintIntervalMs;
+  if (since >= kMinPaintIntervalMs) {
+    update();
+  } else {
+    m_repaint.start(static_cast<int>(kMinPaintIntervalMs - since));
+  }
 }
 
 QSize TfmMDiagram::imageControlSize() const { return size(); }
@@ -40,6 +48,7 @@ void TfmMDiagram::convert() {
 }
 
 void TfmMDiagram::paintEvent(QPaintEvent*) {
+  m_sincePaint.start();
   if (m_stale) convert();
   QPainter painter(this);
   if (m_picture.isNull()) {

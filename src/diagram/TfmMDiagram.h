@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 
 class MosaicImage;
@@ -14,7 +16,10 @@ class TfmMDiagram : public QWidget {
   // A top-level window even with a parent; it only reads the image, which must outlive it.
   explicit TfmMDiagram(const MosaicImage& image, QWidget* parent = nullptr);
 
-  // The image has a new size or new pixels: it is converted and painted on the next paint.
+  static constexpr int kMinPaintIntervalMs = 30;
+
+  // The image has a new size or new pixels: it is painted soon, at most every
+  // kMinPaintIntervalMs, so a scan that adds a row per level does not wait for the screen.
   void imageChanged();
   // The client area's size now; the run makes its picture this size.
   QSize imageControlSize() const;
@@ -28,4 +33,6 @@ class TfmMDiagram : public QWidget {
   const MosaicImage& m_image;
   QImage m_picture;
   bool m_stale = true;
+  QTimer m_repaint;
+  QElapsedTimer m_sincePaint;
 };
