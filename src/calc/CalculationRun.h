@@ -73,6 +73,7 @@ class CalculationRun {
   void evaluateVariables(double x);
   void chordFilter();
   void collectHull();
+  void sortHullPoints();
   void postProcess();
   void writeGridRow(int row);
   void addConvexSeries();
@@ -88,6 +89,7 @@ class CalculationRun {
   TXList m_xList;
   TaTpoint m_levelPoints;
   TaTpoint m_hullPoints;
+  TaTpoint m_sortScratch;  // the hull points as collected, when the quicksort must decide
   std::int32_t m_pointCount = 0;  // used entries of m_levelPoints
   QH_unit m_hull;
   double m_mosaicScale = 0;

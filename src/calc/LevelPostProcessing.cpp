@@ -30,10 +30,28 @@ double CalculationRun::chordAt(double x) const {
   return chord;
 }
 
-void CalculationRun::postProcess() {
-  RunState& run = m_.run;
+// The hull points arrive nearly in order (descending X, the point phases first). When no two
+// of them compare equal the sorted order is unique, so a cheap insertion sort gives exactly what
+// the quicksort gives; only when two compare equal does the order of the quicksort itself count.
+void CalculationRun::sortHullPoints() {
+  const std::size_t n = m_hullPoints.size();
+  m_sortScratch.assign(m_hullPoints.begin(), m_hullPoints.end());
+  std::size_t moves = 0;
+  bool distinct = true;
+  for (std::size_t i = 1; i < n && distinct && moves <= 8 * n; ++i) {
+    std::size_t j = i;
+    while (j > 0 && QSort1Compare(m_hullPoints[j], m_hullPoints[j - 1]) < 0) {
+      std::swap(m_hullPoints[j], m_hullPoints[j - 1]);
+      --j;
+      ++moves;
+    }
+    if (j > 0 && QSort1Compare(m_hullPoints[j], m_hullPoints[j - 1]) == 0) distinct = false;
+    if (j + 1 <= i && QSort1Compare(m_hullPoints[j], m_hullPoints[j + 1]) == 0) distinct = false;
+  }
+  if (distinct && moves <= 8 * n) return;
+  m_hullPoints.assign(m_sortScratch.begin(), m_sortScratch.end());
   quickSortIndices(
-      0, run.HullHigh + 1,
+      0, static_cast<int>(n),
       [&](int i, int j) {
         return QSort1Compare(m_hullPoints[static_cast<std::size_t>(i)],
                              m_hullPoints[static_cast<std::size_t>(j)]);
@@ -42,6 +60,11 @@ void CalculationRun::postProcess() {
         std::swap(m_hullPoints[static_cast<std::size_t>(i)],
                   m_hullPoints[static_cast<std::size_t>(j)]);
       });
+}
+
+void CalculationRun::postProcess() {
+  RunState& run = m_.run;
+  sortHullPoints();
   ++run.LevelNo;
   const int row = run.LevelNo + 1;
   writeGridRow(row);
