@@ -39,13 +39,17 @@ class TCustomParser {
   // The text last assigned, unchanged.
   const std::string& Expression() const { return m_expression; }
 
-  // Runs the program; 0 without one. Raises EMathError on a floating-point fault.
+  // Runs the program; 0 without one. Raises EMathError at the first step that faults
+  // (invalid operation, division by zero, overflow); the steps before it keep their
+  // results. An infinity or NaN brought in by a variable propagates without a fault,
+  // except into MOD, DIV or an integer power's exponent (see ArithmeticRoutines.h).
   double Value() { return m_program ? m_program->run() : 0.0; }
 
   bool numberFormatSwitch() const { return m_numberFormatSwitch; }
   void setNumberFormatSwitch(bool on) { m_numberFormatSwitch = on; }
 
-  // The kinds of the compiled program's steps in execution order (empty without one).
+  // The kinds of the compiled program's steps in execution order (empty without one); a
+  // lone variable or number compiles to one step of kind 0 or 1.
   std::vector<std::uint8_t> operationKinds() const;
   // The result slots of the program's operation steps, in execution order.
   std::vector<double> resultSlots() const;
