@@ -2,38 +2,85 @@
 
 #include "app/ProblemListModel.h"
 #include "base/UserDialogs.h"
+#include "diagram/TfmMDiagram.h"
+#include "diagram/WorkingChart.h"
 #include "workbench/Workbench.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
+
+#include <qcustomplot.h>
 
 #include <utility>
 
-TfmMain::TfmMain(UserDialogs& dialogs, FileDialogs& fileDialogs, SettingsFile settingsFile,
-                 QWidget* parent)
+TfmMain::TfmMain(UserDialogs& dialogs, FileDialogs& fileDialogs, ModalDialogs& modalDialogs,
+                 SettingsFile settingsFile, QWidget* parent)
     : QMainWindow(parent),
       m_dialogs(dialogs),
       m_fileDialogs(fileDialogs),
+      m_modalDialogs(modalDialogs),
       m_settingsFile(std::move(settingsFile)),
       m_workbench(std::make_unique<Workbench>(dialogs, *this)) {
   m_problemModel = new ProblemListModel(m_workbench->table(), this);
   createLayout();
+  m_workingChart = std::make_unique<WorkingChart>(m_chart1);
+  m_mosaicWindow = std::make_unique<TfmMDiagram>(m_workbench->mosaic());
+  m_workbench->setRunView(*this);
+  m_workbench->onRunCompleted = [this] {
+    m_workbench->findSpecialPoints();
+    m_sbDiagram->setEnabled(true);
+  };
   attachTableEvents();
+  connectControls();
+  // F9 reaches the window before the control that has the focus, whichever it is.
+  qApp->installEventFilter(this);
   FormCreate();
+  refreshEditors();
 }
 
 // A window destroyed without being closed still gets its shutdown.
 TfmMain::~TfmMain() {
+  qApp->removeEventFilter(this);
   FormDestroy();
+  m_mosaicWindow.reset();
+  m_workingChart.reset();
   // The model reads the workbench's table, which goes before the child widgets do.
   m_dbgProblems->setModel(nullptr);
   delete m_problemModel;
 }
 
 void TfmMain::closeEvent(QCloseEvent* event) {
+  // The scan on the stack below still needs this window: it pauses first, then the window goes.
+  if (m_workbench->running()) {
+    m_closePending = true;
+    event->ignore();
+    return;
+  }
   FormDestroy();
+  if (m_mosaicWindow) m_mosaicWindow->close();
   event->accept();
+}
+
+bool TfmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (key->key() == Qt::Key_F9 && key->modifiers() == Qt::NoModifier && widget &&
+        widget->window() == this && isEnabled()) {
+      sbRunClick();
+      return true;
+    }
+    if (watched == m_dbgProblems && problemListKey(key)) return true;
+  }
+  if (FieldEditor* editor = fieldEditorOf(watched)) return fieldEditorEvent(*editor, event);
+  if (watched == m_memFunctions && event->type() == QEvent::FocusOut && !m_exiting)
+    guarded([&] { writeFunctions(); });
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void TfmMain::showGeneralError(const std::string& text) { m_dialogs.error(text); }
@@ -42,12 +89,24 @@ void TfmMain::setStatusText(const std::string& text) {
   m_statusPanels[0]->setText(QString::fromStdString(text));
 }
 
-void TfmMain::setChartVisible(bool visible) { m_chartVisible = visible; }
+void TfmMain::setChartVisible(bool visible) {
+  m_chartVisible = visible;
+  m_chart1->setVisible(visible);
+  m_sbEditChart->setVisible(visible);
+}
 
-void TfmMain::setZLabel(const std::string& text) { m_zLabelText = QString::fromStdString(text); }
+void TfmMain::setZLabel(const std::string& text) {
+  m_zLabelText = QString::fromStdString(text);
+  m_lblZ->setText(m_zLabelText);
+}
 
-void TfmMain::setZEditorVisible(bool visible) { m_zEditorVisible = visible; }
+void TfmMain::setZEditorVisible(bool visible) {
+  m_zEditorVisible = visible;
+  m_fieldEditors[0].edit->setVisible(visible);
+}
 
 void TfmMain::setZvalueFormat(const std::string& pattern) {
   m_zvalueFormat = QString::fromStdString(pattern);
+  FieldEditor& zvalue = m_fieldEditors[0];
+  if (!zvalue.modified) showFieldEditor(zvalue, zvalue.edit->hasFocus());
 }

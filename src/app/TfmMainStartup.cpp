@@ -2,6 +2,7 @@
 #include "app/FileDialogs.h"
 #include "app/ProblemListModel.h"
 #include "app/TfmMain.h"
+#include "app/TfmMainReloadGuard.h"
 #include "base/UserDialogs.h"
 #include "workbench/Workbench.h"
 
@@ -23,25 +24,6 @@ bool onSomeScreen(const QRect& rect) {
 }
 
 }  // namespace
-
-// Keeps the list out of the way while the table is reloaded, also when the load fails.
-class TfmMain::ReloadGuard {
- public:
-  explicit ReloadGuard(TfmMain& window) : m_window(window) {
-    m_window.m_reloading = true;
-    m_window.m_problemModel->beginReload();
-  }
-  ~ReloadGuard() {
-    m_window.m_problemModel->endReload();
-    m_window.m_reloading = false;
-    m_window.syncListToTable();
-  }
-  ReloadGuard(const ReloadGuard&) = delete;
-  ReloadGuard& operator=(const ReloadGuard&) = delete;
-
- private:
-  TfmMain& m_window;
-};
 
 void TfmMain::FormCreate() {
   Workbench& bench = *m_workbench;
@@ -68,10 +50,19 @@ void TfmMain::FormCreate() {
   }
 
   setWindowTitle(QString::fromLatin1(appmsg::kCaptionPrefix) + fileName);
-  guarded([&] {
+  openAndPrepare(fileName.toStdString());
+}
+
+void TfmMain::openAndPrepare(const std::string& fileName) {
+  Workbench& bench = *m_workbench;
+  bool opened = guarded([&] {
     ReloadGuard reload(*this);
-    bench.openDatabase(fileName.toStdString());
+    bench.openDatabase(fileName);
   });
+  // A record the normalisation could not post has had its message; preparing it would post it
+  // again and repeat the message. An empty database has nothing to prepare.
+  if (!opened || bench.table().editing() || bench.table().recordCount() == 0) return;
+  guarded([&] { bench.PrepareProblem(); });
 }
 
 void TfmMain::applyPlacement(const QRect& placement) {

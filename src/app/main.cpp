@@ -1,5 +1,6 @@
 #include "app/AppLocale.h"
 #include "app/QtFileDialogs.h"
+#include "app/QtModalDialogs.h"
 #include "app/QtUserDialogs.h"
 #include "app/SettingsFile.h"
 #include "app/TfmMain.h"
@@ -55,11 +56,13 @@ int main(int argc, char** argv) {
   try {
     QtUserDialogs dialogs;
     QtFileDialogs fileDialogs;
+    QtModalDialogs modalDialogs;
     SettingsFile settingsFile(QCoreApplication::applicationDirPath(),
                               QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
-    TfmMain window(dialogs, fileDialogs, settingsFile);
+    TfmMain window(dialogs, fileDialogs, modalDialogs, settingsFile);
     dialogs.setParent(&window);
     fileDialogs.setParent(&window);
+    modalDialogs.setParent(&window);
     window.show();
     return QApplication::exec();
   } catch (const std::exception& e) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FileDialogs.h"
+#include "app/ModalDialogs.h"
 #include "app/SettingsFile.h"
 #include "app/TfmMain.h"
 #include "problem/ProblemFields.h"
@@ -9,14 +10,23 @@
 #include "support/FakeDialogs.h"
 #include "support/TempDir.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QTest>
 #include <QDir>
 #include <QFile>
 #include <QString>
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <deque>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -31,11 +41,49 @@ class FakeFileDialogs : public FileDialogs {
   int openCalls = 0;
 };
 
+// Answers the input box and the colour dialog from scripts; a window's own dialogs are
+// recorded by title and closed at once.
+class FakeModalDialogs : public ModalDialogs {
+ public:
+  struct Query {
+    std::string caption;
+    std::string prompt;
+    std::string initial;
+  };
+  std::optional<std::string> inputQuery(const std::string& caption, const std::string& prompt,
+                                        const std::string& initial) override {
+    queries.push_back({caption, prompt, initial});
+    if (inputs.empty()) return std::nullopt;
+    std::optional<std::string> answer = inputs.front();
+    inputs.pop_front();
+    return answer;
+  }
+  std::optional<std::uint32_t> chooseColor(std::uint32_t initial) override {
+    colorOffered = initial;
+    return color;
+  }
+  int exec(QDialog& dialog) override {
+    shown.push_back(dialog.metaObject()->className());
+    return 0;
+  }
+
+  std::deque<std::optional<std::string>> inputs;
+  std::vector<Query> queries;
+  std::optional<std::uint32_t> color;
+  std::uint32_t colorOffered = 0;
+  std::vector<std::string> shown;
+};
+
 struct ProblemSpec {
   std::string name;
   std::string yParameter = "Temperature";
   std::string zParameter = "P";
   double zValue = 1;
+  double yMin = 300;
+  double yMax = 1500;
+  std::string functs = "GL=X*(1-X)*10000-T*Sid\r\nGS=1000-T+X*(1-X)*15000-T*Sid\r\n";
+  std::int16_t xPoints = 100;
+  std::int16_t yPoints = 100;
 };
 
 // A problem database made by the core, as the program would have saved it.
@@ -48,17 +96,34 @@ inline void writeProblems(const std::string& fileName, const std::vector<Problem
       record.values[static_cast<std::size_t>(field)] = std::move(value);
     };
     set(ProblemField::ProblemName, spec.name);
-    set(ProblemField::Ymin, encodeDouble(300));
-    set(ProblemField::Ymax, encodeDouble(1500));
+    set(ProblemField::Ymin, encodeDouble(spec.yMin));
+    set(ProblemField::Ymax, encodeDouble(spec.yMax));
     set(ProblemField::Zvalue, encodeDouble(spec.zValue));
-    set(ProblemField::YPoints, encodeSmallInt(100));
-    set(ProblemField::XPoints, encodeSmallInt(100));
+    set(ProblemField::YPoints, encodeSmallInt(spec.yPoints));
+    set(ProblemField::XPoints, encodeSmallInt(spec.xPoints));
+    set(ProblemField::Functs, spec.functs);
     set(ProblemField::ShowChart, encodeBoolean(true));
     set(ProblemField::Yparameter, spec.yParameter);
     set(ProblemField::Zparameter, spec.zParameter);
     image.records.push_back(std::move(record));
   }
   writeTable(image, fileName);
+}
+
+// The user's hand on the controls.
+inline void typeInto(QLineEdit& edit, const QString& text) {
+  edit.selectAll();
+  QTest::keyClicks(&edit, text);
+}
+
+inline void leave(QWidget& widget) {
+  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+  QCoreApplication::sendEvent(&widget, &out);
+}
+
+inline void chooseItem(QComboBox& box, int item) {
+  box.setCurrentIndex(item);
+  emit box.activated(item);
 }
 
 inline QString readText(const QString& fileName) {
@@ -97,12 +162,25 @@ class MainWindowFixture : public ::testing::Test {
   }
 
   TfmMain& start() {
-    window = std::make_unique<TfmMain>(dialogs, files, SettingsFile(programDir(), configDir()));
+    window = std::make_unique<TfmMain>(dialogs, files, modal,
+                                       SettingsFile(programDir(), configDir()));
     return *window;
+  }
+
+  // A control of the window by its name; the test fails when there is none.
+  template <typename Widget>
+  Widget& control(const char* name) {
+    Widget* widget = window->findChild<Widget*>(QLatin1String(name));
+    if (!widget) {
+      ADD_FAILURE() << "no control " << name;
+      throw std::runtime_error(name);
+    }
+    return *widget;
   }
 
   FakeDialogs dialogs;
   FakeFileDialogs files;
+  FakeModalDialogs modal;
   std::unique_ptr<TfmMain> window;
 
  private:

@@ -186,7 +186,11 @@ TEST_F(TfmMainTest, ShutdownThatMustNotSaveWritesNothing) {
        },
        {{"warning", "Problem name must be assigned"}}},
       {"Save not ticked",
-       [](TfmMain& main) { QTest::mouseClick(&main.chbSave(), Qt::LeftButton); }, {}},
+       [](TfmMain& main) {
+         main.show();
+         QTest::mouseClick(&main.chbSave(), Qt::LeftButton);
+       },
+       {}},
   };
   for (const Case& c : cases) {
     writeProblems("Problems.d", {{"A", "Temperature, K", "P"}});
