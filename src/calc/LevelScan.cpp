@@ -90,8 +90,8 @@ void CalculationRun::computeLevel() {
   for (std::size_t i = 0; i < m_.phases.PointPhases.size(); ++i) pointPhase(i);
   chordFilter();
   collectHull();
-  if (m_showChart) m_.view->chartLevelDone();
   postProcess();
+  if (m_showChart) m_.view->chartLevelDone();  // after the "Convex" points of the level
 }
 
 void CalculationRun::evaluateVariables(double x) {
