@@ -36,7 +36,7 @@ TfmAbout::TfmAbout(QWidget* parent)
 
   QLabel* subtitle = centredLabel(QStringLiteral("calculation of phase diagrams"), this);
   QLabel* credits = centredLabel(
-      QStringLiteral("Written by the Vantle developers,\nafter an idea of thermodynamics teaching"),
+      QStringLiteral("Written by the Vantle developers\nfor teaching and research in thermodynamics"),
       this);
   QLabel* year = centredLabel(QStringLiteral("2026"), this);
 

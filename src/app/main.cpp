@@ -2,6 +2,7 @@
 #include "app/QtFileDialogs.h"
 #include "app/QtModalDialogs.h"
 #include "app/QtUserDialogs.h"
+#include "app/RunHook.h"
 #include "app/SettingsFile.h"
 #include "app/TfmMain.h"
 #include "app/VantleApplication.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
     fileDialogs.setParent(&window);
     modalDialogs.setParent(&window);
     window.show();
+    if (const auto hook = RunHook::parse(QCoreApplication::arguments())) hook->schedule(window);
     return QApplication::exec();
   } catch (const std::exception& e) {
     app.showException(QString::fromStdString(e.what()));

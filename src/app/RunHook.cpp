@@ -1,0 +1,94 @@
+#include "app/RunHook.h"
+
+#include "app/TfmAbout.h"
+#include "app/TfmMain.h"
+#include "diagram/TfmMDiagram.h"
+#include "workbench/Workbench.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QTimer>
+
+#include <cstdio>
+
+std::optional<RunHook> RunHook::parse(const QStringList& arguments) {
+  RunHook hook;
+  bool wanted = false;
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    const bool hasValue = i + 1 < arguments.size();
+    if (argument == QLatin1String("--run-problem") && hasValue) {
+      hook.problem = arguments[++i];
+      wanted = true;
+    } else if (argument == QLatin1String("--points") && hasValue) {
+      hook.points = arguments[++i].toInt();
+    } else if (argument == QLatin1String("--show-mosaic")) {
+      hook.showMosaic = true;
+    } else if (argument == QLatin1String("--exit-after-run")) {
+      hook.exitAfterRun = true;
+    } else if (argument == QLatin1String("--shot-main") && hasValue) {
+      hook.mainShot = arguments[++i];
+    } else if (argument == QLatin1String("--shot-about") && hasValue) {
+      hook.aboutShot = arguments[++i];
+    } else if (argument == QLatin1String("--shot-mosaic") && hasValue) {
+      hook.mosaicShot = arguments[++i];
+    }
+  }
+  if (!wanted) return std::nullopt;
+  return hook;
+}
+
+namespace {
+
+// Lets the windows paint what the run left before they are grabbed.
+void settle() {
+  QElapsedTimer timer;
+  timer.start();
+  while (timer.elapsed() < 300) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+}  // namespace
+
+void RunHook::schedule(TfmMain& window) const {
+  const RunHook hook = *this;
+  QTimer::singleShot(500, &window, [&window, hook] {
+    ProblemTable& table = window.workbench().table();
+    int found = -1;
+    for (int i = 0; table.active() && i < table.recordCount(); ++i)
+      if (QString::fromStdString(table.nameAt(i)) == hook.problem) found = i;
+    if (found < 0) {
+      std::fprintf(stderr, "vantle: no problem named %s\n", hook.problem.toLocal8Bit().constData());
+      QCoreApplication::exit(2);
+      return;
+    }
+    table.moveTo(found);
+    if (hook.points > 0) {
+      table.edit();
+      table.setInteger("XPoints", hook.points);
+      table.setInteger("YPoints", hook.points);
+      // Posted now: the post refreshes the check boxes bound to the record.
+      if (!table.post()) return;
+    }
+    window.findChild<QCheckBox*>(QStringLiteral("chbShowMosaic"))->setChecked(hook.showMosaic);
+    QElapsedTimer timer;
+    timer.start();
+    window.sbRunClick();
+    const qint64 elapsed = timer.elapsed();
+    std::fprintf(stderr, "vantle: run of %s took %lld ms\n", hook.problem.toLocal8Bit().constData(),
+                 static_cast<long long>(elapsed));
+    settle();
+    if (!hook.mainShot.isEmpty()) window.grab().save(hook.mainShot);
+    if (!hook.mosaicShot.isEmpty()) window.mosaicWindow().grab().save(hook.mosaicShot);
+    if (!hook.aboutShot.isEmpty()) {
+      TfmAbout about(&window);
+      about.show();
+      settle();
+      about.grab().save(hook.aboutShot);
+    }
+    // Unticked only now, so that the pictures show the window as a user sees it.
+    window.chbSave().setChecked(false);
+    if (hook.exitAfterRun) window.close();
+  });
+}
