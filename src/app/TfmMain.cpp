@@ -46,6 +46,8 @@ TfmMain::TfmMain(UserDialogs& dialogs, FileDialogs& fileDialogs, ModalDialogs& m
 // A window destroyed without being closed still gets its shutdown.
 TfmMain::~TfmMain() {
   qApp->removeEventFilter(this);
+  // Controls die after the workbench; what they signal on the way must not reach it.
+  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
   FormDestroy();
   m_mosaicWindow.reset();
   m_workingChart.reset();

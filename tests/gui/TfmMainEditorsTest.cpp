@@ -277,3 +277,22 @@ TEST_F(TfmMainEditorsTest, ShowWorkingChartHidesTheChartAndItsEditButton) {
   EXPECT_TRUE(main.chart1().isVisible());
   EXPECT_TRUE(control<QPushButton>("sbEditChart").isVisible());
 }
+
+TEST_F(TfmMainEditorsTest, NumbersUseTheUsersDecimalSeparator) {
+  const char old = decimalSeparator();
+  setDecimalSeparator(',');
+  writeProblems("Problems.d", {{"A", "Temperature", "P", 2.5}});
+  TfmMain& main = start();
+  QLineEdit& ymin = control<QLineEdit>("dbeYmin");
+  EXPECT_EQ(control<QLineEdit>("dbeZvalue").text(), QStringLiteral("2,5"));
+  typeInto(ymin, QStringLiteral("1,75"));
+  leave(ymin);
+  EXPECT_DOUBLE_EQ(main.workbench().table().asFloat("Ymin"), 1.75);
+  EXPECT_EQ(ymin.text(), QStringLiteral("1,75"));
+  typeInto(ymin, QStringLiteral("1.5"));
+  leave(ymin);
+  setDecimalSeparator(old);
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].text, "'1.5' is not a valid floating point value");
+  EXPECT_DOUBLE_EQ(main.workbench().table().asFloat("Ymin"), 1.75);
+}

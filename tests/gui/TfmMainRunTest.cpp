@@ -9,7 +9,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QFile>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -127,4 +129,38 @@ TEST_F(TfmMainRunTest, FormulaErrorEndsTheClickWithTheGeneralErrorBox) {
   EXPECT_FALSE(main.workbench().running());
   EXPECT_TRUE(main.dbgProblems().isEnabled());
   EXPECT_TRUE(control<QPushButton>("sbRun").isEnabled());
+}
+
+TEST_F(TfmMainRunTest, CommandsThatWouldReplaceTheDatabaseWaitForTheScan) {
+  writeProblems("Problems.d", {smallProblem("A")});
+  TfmMain& main = start();
+  files.answer = inWork("Problems.d").toStdString();
+  modal.inputs = {std::string("New.d")};
+  // Clicked while the scan processes its pending messages.
+  bool clickedDuringScan = false;
+  QTimer::singleShot(0, &main, [&] {
+    clickedDuringScan = main.workbench().running();
+    main.N1Click();
+    main.N5Click();
+    main.sbRunClick();
+  });
+  main.sbRunClick();
+  ASSERT_TRUE(clickedDuringScan);
+  EXPECT_EQ(files.openCalls, 0);
+  EXPECT_TRUE(modal.queries.empty());
+  EXPECT_EQ(main.workbench().grid().rowCount(), 4);
+  EXPECT_TRUE(dialogs.calls.empty());
+  main.N1Click();
+  EXPECT_EQ(files.openCalls, 1);
+}
+
+TEST_F(TfmMainRunTest, ClosingDuringAScanPausesItThenCloses) {
+  writeProblems("Problems.d", {smallProblem("A")});
+  TfmMain& main = start();
+  main.show();
+  QTimer::singleShot(0, &main, [&] { main.close(); });
+  main.sbRunClick();
+  EXPECT_FALSE(main.isVisible());
+  EXPECT_DOUBLE_EQ(main.workbench().run().Ycur, 900);
+  EXPECT_TRUE(QFile::exists(writtenSettings()));
 }
