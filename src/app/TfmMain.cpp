@@ -18,6 +18,28 @@
 
 #include <utility>
 
+// Sees every key of the application before the control it is meant for: F9 pressed anywhere in
+// the main window runs the problem, whichever control has the focus.
+class TfmMain::RunKeyFilter : public QObject {
+ public:
+  explicit RunKeyFilter(TfmMain& window) : m_window(window) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (key->key() != Qt::Key_F9 || key->modifiers() != Qt::NoModifier || !widget ||
+        widget->window() != &m_window || !m_window.isEnabled())
+      return false;
+    m_window.sbRunClick();
+    return true;
+  }
+
+ private:
+  TfmMain& m_window;
+};
+
 TfmMain::TfmMain(UserDialogs& dialogs, FileDialogs& fileDialogs, ModalDialogs& modalDialogs,
                  SettingsFile settingsFile, QWidget* parent)
     : QMainWindow(parent),
@@ -37,15 +59,15 @@ TfmMain::TfmMain(UserDialogs& dialogs, FileDialogs& fileDialogs, ModalDialogs& m
   };
   attachTableEvents();
   connectControls();
-  // F9 reaches the window before the control that has the focus, whichever it is.
-  qApp->installEventFilter(this);
+  m_runKeyFilter = std::make_unique<RunKeyFilter>(*this);
+  qApp->installEventFilter(m_runKeyFilter.get());
   FormCreate();
   refreshEditors();
 }
 
 // A window destroyed without being closed still gets its shutdown.
 TfmMain::~TfmMain() {
-  qApp->removeEventFilter(this);
+  qApp->removeEventFilter(m_runKeyFilter.get());
   // Controls die after the workbench; what they signal on the way must not reach it.
   for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
   FormDestroy();
@@ -69,16 +91,9 @@ void TfmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool TfmMain::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (key->key() == Qt::Key_F9 && key->modifiers() == Qt::NoModifier && widget &&
-        widget->window() == this && isEnabled()) {
-      sbRunClick();
-      return true;
-    }
-    if (watched == m_dbgProblems && problemListKey(key)) return true;
-  }
+  if (event->type() == QEvent::KeyPress && watched == m_dbgProblems &&
+      problemListKey(static_cast<QKeyEvent*>(event)))
+    return true;
   if (FieldEditor* editor = fieldEditorOf(watched)) return fieldEditorEvent(*editor, event);
   if (watched == m_memFunctions && event->type() == QEvent::FocusOut && !m_exiting)
     guarded([&] { writeFunctions(); });

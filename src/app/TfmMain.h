@@ -118,6 +118,7 @@ class TfmMain : public QMainWindow, public ProblemView, public RunView {
 
  private:
   class ReloadGuard;
+  class RunKeyFilter;
 
   // An editor of one number field of the current problem.
   struct FieldEditor {
@@ -184,6 +185,7 @@ class TfmMain : public QMainWindow, public ProblemView, public RunView {
   ModalDialogs& m_modalDialogs;
   SettingsFile m_settingsFile;
   std::unique_ptr<Workbench> m_workbench;
+  std::unique_ptr<RunKeyFilter> m_runKeyFilter;
   ProblemListModel* m_problemModel = nullptr;
 
   QTableView* m_dbgProblems = nullptr;
