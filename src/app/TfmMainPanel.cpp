@@ -128,6 +128,8 @@ QGroupBox* TfmMain::createDemonstrationGroup() {
   group->setObjectName(QStringLiteral("gbDemonstration"));
   m_chbShowMosaic = checkBox(appmsg::kShowMosaic, "chbShowMosaic");
   m_chbShowChart = checkBox(appmsg::kShowChart, "chbShowChart");
+  // As a new problem has it, and as the chart is shown until a problem says otherwise.
+  m_chbShowChart->setChecked(true);
   auto* column = new QVBoxLayout(group);
   column->addWidget(m_chbShowMosaic);
   column->addWidget(m_chbShowChart);
