@@ -74,7 +74,7 @@ class FakeModalDialogs : public ModalDialogs {
   std::vector<std::string> shown;
 };
 
-struct ProblemSpec {
+struct StoredProblem {
   std::string name;
   std::string yParameter = "Temperature";
   std::string zParameter = "P";
@@ -87,24 +87,24 @@ struct ProblemSpec {
 };
 
 // A problem database made by the core, as the program would have saved it.
-inline void writeProblems(const std::string& fileName, const std::vector<ProblemSpec>& problems) {
+inline void writeProblems(const std::string& fileName, const std::vector<StoredProblem>& problems) {
   TableImage image = newProblemTableImage();
-  for (const ProblemSpec& spec : problems) {
+  for (const StoredProblem& problem : problems) {
     TableRecord record;
     record.values.resize(image.fields.size());
     auto set = [&](ProblemField field, std::string value) {
       record.values[static_cast<std::size_t>(field)] = std::move(value);
     };
-    set(ProblemField::ProblemName, spec.name);
-    set(ProblemField::Ymin, encodeDouble(spec.yMin));
-    set(ProblemField::Ymax, encodeDouble(spec.yMax));
-    set(ProblemField::Zvalue, encodeDouble(spec.zValue));
-    set(ProblemField::YPoints, encodeSmallInt(spec.yPoints));
-    set(ProblemField::XPoints, encodeSmallInt(spec.xPoints));
-    set(ProblemField::Functs, spec.functs);
+    set(ProblemField::ProblemName, problem.name);
+    set(ProblemField::Ymin, encodeDouble(problem.yMin));
+    set(ProblemField::Ymax, encodeDouble(problem.yMax));
+    set(ProblemField::Zvalue, encodeDouble(problem.zValue));
+    set(ProblemField::YPoints, encodeSmallInt(problem.yPoints));
+    set(ProblemField::XPoints, encodeSmallInt(problem.xPoints));
+    set(ProblemField::Functs, problem.functs);
     set(ProblemField::ShowChart, encodeBoolean(true));
-    set(ProblemField::Yparameter, spec.yParameter);
-    set(ProblemField::Zparameter, spec.zParameter);
+    set(ProblemField::Yparameter, problem.yParameter);
+    set(ProblemField::Zparameter, problem.zParameter);
     image.records.push_back(std::move(record));
   }
   writeTable(image, fileName);

@@ -22,7 +22,7 @@ QStringList names(const QAbstractItemModel& model) {
 
 class ProblemListModelTest : public ::testing::Test {
  protected:
-  void open(const std::vector<ProblemSpec>& problems) {
+  void open(const std::vector<StoredProblem>& problems) {
     writeProblems(m_dir.file("p.d"), problems);
     model.beginReload();
     bench.openDatabase(m_dir.file("p.d"));

@@ -27,8 +27,8 @@ using TfmMainEditorsTest = MainWindowFixture;
 }  // namespace
 
 TEST_F(TfmMainEditorsTest, EditorsFollowTheCurrentRecord) {
-  ProblemSpec a{"A", "Temperature", "P", 2.5, 300, 1500, "GL=1\r\nGS=2\r\n", 50, 20};
-  ProblemSpec b{"B", "Y", "P = 1 bar", 1, -1.25, 0.5, "GL=X\r\n", 7, 9};
+  StoredProblem a{"A", "Temperature", "P", 2.5, 300, 1500, "GL=1\r\nGS=2\r\n", 50, 20};
+  StoredProblem b{"B", "Y", "P = 1 bar", 1, -1.25, 0.5, "GL=X\r\n", 7, 9};
   writeProblems("Problems.d", {b, a});
   start();
   struct Case {

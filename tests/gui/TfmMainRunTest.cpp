@@ -18,11 +18,11 @@
 namespace {
 
 // A small problem: levels 1500, 900 and 300 over 11 compositions.
-ProblemSpec smallProblem(const char* name) {
-  ProblemSpec spec{name};
-  spec.xPoints = 10;
-  spec.yPoints = 2;
-  return spec;
+StoredProblem smallProblem(const char* name) {
+  StoredProblem problem{name};
+  problem.xPoints = 10;
+  problem.yPoints = 2;
+  return problem;
 }
 
 using TfmMainRunTest = MainWindowFixture;
@@ -99,8 +99,8 @@ TEST_F(TfmMainRunTest, ByStepDecidesWhetherTheListIsEnabled) {
 }
 
 TEST_F(TfmMainRunTest, RunShowsTheMosaicWithTheProblemsName) {
-  ProblemSpec spec = smallProblem("Fe-C");
-  writeProblems("Problems.d", {spec});
+  StoredProblem problem = smallProblem("Fe-C");
+  writeProblems("Problems.d", {problem});
   TfmMain& main = start();
   main.show();
   control<QCheckBox>("chbShowMosaic").setChecked(true);
@@ -118,9 +118,9 @@ TEST_F(TfmMainRunTest, RunShowsTheMosaicWithTheProblemsName) {
 }
 
 TEST_F(TfmMainRunTest, FormulaErrorEndsTheClickWithTheGeneralErrorBox) {
-  ProblemSpec spec = smallProblem("A");
-  spec.functs = "GL=ln(X-2)\r\nGS=0\r\n";
-  writeProblems("Problems.d", {spec});
+  StoredProblem problem = smallProblem("A");
+  problem.functs = "GL=ln(X-2)\r\nGS=0\r\n";
+  writeProblems("Problems.d", {problem});
   TfmMain& main = start();
   dialogs.calls.clear();
   main.sbRunClick();
