@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,6 +15,7 @@
 #include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -61,7 +63,30 @@ class TableFileTest : public ::testing::Test {
   fs::path m_dir;
 };
 
-bool runningAsRoot() { return ::geteuid() == 0; }
+// Permissions do not bind root, and CI runs as root: there the checks run in a child process
+// that has become "nobody", in a folder handed over to it.
+template <typename Body>
+void asUnprivileged(const fs::path& dir, Body body) {
+  if (::geteuid() != 0) {
+    body();
+    return;
+  }
+  constexpr uid_t kNobody = 65534;
+  ASSERT_EQ(::chown(dir.c_str(), kNobody, kNobody), 0);
+  std::fflush(nullptr);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(2);
+    body();
+    std::fflush(nullptr);
+    ::_exit(::testing::Test::HasFailure() ? 1 : 0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+      << "the checks as an unprivileged user failed (their messages are above)";
+}
 
 }  // namespace
 
@@ -79,11 +104,12 @@ TEST_F(TableFileTest, ReadFailuresNameTheFile) {
 }
 
 TEST_F(TableFileTest, UnreadableFileCannotBeOpened) {
-  if (runningAsRoot()) GTEST_SKIP() << "permissions do not bind root";
-  put(path("locked.d"), "x");
-  fs::permissions(path("locked.d"), fs::perms::none);
-  EXPECT_THROW_MSG(readTable(path("locked.d")), EDatabaseError,
-                   "Cannot open file " + path("locked.d"));
+  asUnprivileged(m_dir, [&] {
+    put(path("locked.d"), "x");
+    fs::permissions(path("locked.d"), fs::perms::none);
+    EXPECT_THROW_MSG(readTable(path("locked.d")), EDatabaseError,
+                     "Cannot open file " + path("locked.d"));
+  });
 }
 
 TEST_F(TableFileTest, SavedFileReadsBackAndKeepsPermissions) {
@@ -141,18 +167,19 @@ TEST_F(TableFileTest, WriteErrorKeepsTheOldFile) {
 }
 
 TEST_F(TableFileTest, ReadOnlyFolderOrFileIsNotReplaced) {
-  if (runningAsRoot()) GTEST_SKIP() << "permissions do not bind root";
-  const std::string file = path("Problems.d");
-  writeTable(oneProblem("Old"), file);
-  const std::string before = get(file);
-  fs::permissions(file, fs::perms::owner_read);
-  EXPECT_THROW_MSG(writeTable(oneProblem("New"), file), EDatabaseError,
-                   "Cannot create file " + file);
-  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
-  fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
-  EXPECT_THROW_MSG(writeTable(oneProblem("New"), file), EDatabaseError,
-                   "Cannot create file " + file);
-  fs::permissions(m_dir, fs::perms::owner_all);
-  EXPECT_EQ(get(file), before);
-  EXPECT_EQ(entries(), std::vector<std::string>{"Problems.d"});
+  asUnprivileged(m_dir, [&] {
+    const std::string file = path("Problems.d");
+    writeTable(oneProblem("Old"), file);
+    const std::string before = get(file);
+    fs::permissions(file, fs::perms::owner_read);
+    EXPECT_THROW_MSG(writeTable(oneProblem("New"), file), EDatabaseError,
+                     "Cannot create file " + file);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_THROW_MSG(writeTable(oneProblem("New"), file), EDatabaseError,
+                     "Cannot create file " + file);
+    fs::permissions(m_dir, fs::perms::owner_all);
+    EXPECT_EQ(get(file), before);
+    EXPECT_EQ(entries(), std::vector<std::string>{"Problems.d"});
+  });
 }
