@@ -1,8 +1,11 @@
 #include "app/TfmMain.h"
 
+#include "app/ModalDiagramDialogs.h"
 #include "app/ProblemListModel.h"
 #include "base/UserDialogs.h"
+#include "diagram/TfmDiagram2.h"
 #include "diagram/TfmMDiagram.h"
+#include "diagram/TfmSpecPoints.h"
 #include "diagram/WorkingChart.h"
 #include "workbench/Workbench.h"
 
@@ -53,16 +56,17 @@ TfmMain::TfmMain(UserDialogs& dialogs, FileDialogs& fileDialogs, ModalDialogs& m
   m_workingChart = std::make_unique<WorkingChart>(m_chart1);
   m_mosaicWindow = std::make_unique<TfmMDiagram>(m_workbench->mosaic());
   m_workbench->setRunView(*this);
-  m_workbench->onRunCompleted = [this] {
-    m_workbench->findSpecialPoints();
-    m_sbDiagram->setEnabled(true);
-  };
+  m_workbench->onRunCompleted = [this] { runCompleted(); };
   attachTableEvents();
   connectControls();
   m_runKeyFilter = std::make_unique<RunKeyFilter>(*this);
   qApp->installEventFilter(m_runKeyFilter.get());
   FormCreate();
   refreshEditors();
+  // The windows after the main window's start-up, in the program's order.
+  m_diagramDialogs = std::make_unique<ModalDiagramDialogs>(m_modalDialogs);
+  m_diagramWindow = std::make_unique<TfmDiagram2>(m_dialogs, *m_diagramDialogs);
+  m_specPointsWindow = std::make_unique<TfmSpecPoints>();
 }
 
 // A window destroyed without being closed still gets its shutdown.
@@ -71,6 +75,9 @@ TfmMain::~TfmMain() {
   // Controls die after the workbench; what they signal on the way must not reach it.
   for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
   FormDestroy();
+  // The diagram window writes "Chart.cfg" as it goes.
+  m_specPointsWindow.reset();
+  m_diagramWindow.reset();
   m_mosaicWindow.reset();
   m_workingChart.reset();
   // The model reads the workbench's table, which goes before the child widgets do.
@@ -87,6 +94,8 @@ void TfmMain::closeEvent(QCloseEvent* event) {
   }
   FormDestroy();
   if (m_mosaicWindow) m_mosaicWindow->close();
+  if (m_diagramWindow) m_diagramWindow->close();
+  if (m_specPointsWindow) m_specPointsWindow->close();
   event->accept();
 }
 

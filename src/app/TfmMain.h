@@ -29,7 +29,10 @@ class QSplitter;
 class QTableView;
 class QToolButton;
 class QWidget;
+class DiagramDialogs;
+class TfmDiagram2;
 class TfmMDiagram;
+class TfmSpecPoints;
 class UserDialogs;
 class Workbench;
 class WorkingChart;
@@ -59,6 +62,8 @@ class TfmMain : public QMainWindow, public ProblemView, public RunView {
   QCustomPlot& chart1() { return *m_chart1; }
   WorkingChart& workingChart() { return *m_workingChart; }
   TfmMDiagram& mosaicWindow() { return *m_mosaicWindow; }
+  TfmDiagram2& diagramWindow() { return *m_diagramWindow; }
+  TfmSpecPoints& specPointsWindow() { return *m_specPointsWindow; }
   // The caption the diagram window takes when it exists.
   const QString& diagramCaption() const { return m_diagramCaption; }
 
@@ -105,6 +110,8 @@ class TfmMain : public QMainWindow, public ProblemView, public RunView {
   void N4Click();  // Mosaic diagram color
   void About1Click();
   void sbEditChartClick();
+  void sbDiagramClick();
+  void sbSpecialPointsClick();
   void navInsertClick();
   void navDeleteClick();
   void navCancelClick();
@@ -171,6 +178,10 @@ class TfmMain : public QMainWindow, public ProblemView, public RunView {
   bool fieldEditorEvent(FieldEditor& editor, QEvent* event);
   FieldEditor* fieldEditorOf(QObject* watched);
 
+  // The diagram and special points windows (TfmMainDiagram.cpp).
+  void runCompleted();
+  void fillSpecialPointsTable();
+
   // While an unpaused scan runs, nothing may replace the database under it.
   void setScanning(bool scanning);
   bool refuseDuringScan() const;
@@ -216,6 +227,9 @@ class TfmMain : public QMainWindow, public ProblemView, public RunView {
 
   std::unique_ptr<WorkingChart> m_workingChart;
   std::unique_ptr<TfmMDiagram> m_mosaicWindow;
+  std::unique_ptr<DiagramDialogs> m_diagramDialogs;
+  std::unique_ptr<TfmDiagram2> m_diagramWindow;
+  std::unique_ptr<TfmSpecPoints> m_specPointsWindow;
   QString m_diagramCaption;
 
   bool m_chartVisible = true;

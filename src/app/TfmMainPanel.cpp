@@ -150,6 +150,8 @@ QLineEdit* TfmMain::createFieldEditor(ProblemField field, const char* name) {
 void TfmMain::connectControls() {
   connect(m_sbRun, &QPushButton::clicked, this, &TfmMain::sbRunClick);
   connect(m_sbEditChart, &QPushButton::clicked, this, &TfmMain::sbEditChartClick);
+  connect(m_sbDiagram, &QPushButton::clicked, this, &TfmMain::sbDiagramClick);
+  connect(m_sbSpecialPoints, &QPushButton::clicked, this, &TfmMain::sbSpecialPointsClick);
   connect(m_sbClose, &QPushButton::clicked, this, &TfmMain::N3Click);
   connect(m_chbStep, &QCheckBox::toggled, this, &TfmMain::chbStepClick);
   connect(m_chbShowChart, &QCheckBox::toggled, this, &TfmMain::chbShowChartClick);

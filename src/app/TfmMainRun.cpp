@@ -1,4 +1,5 @@
 #include "app/TfmMain.h"
+#include "diagram/TfmDiagram2.h"
 #include "diagram/TfmMDiagram.h"
 #include "diagram/WorkingChart.h"
 #include "workbench/Workbench.h"
@@ -56,6 +57,7 @@ void TfmMain::setCaptions(const std::string& problemName) {
   const QString caption = QString::fromStdString(problemName);
   m_mosaicWindow->setWindowTitle(caption);
   m_diagramCaption = caption;
+  if (m_diagramWindow) m_diagramWindow->setWindowTitle(caption);
 }
 
 void TfmMain::chartRemoveAllSeries() { m_workingChart->removeAllSeries(); }

@@ -66,7 +66,10 @@ TEST_F(TfmMainCommandsTest, CreateStopsWithoutAName) {
       EXPECT_EQ(dialogs.calls[i].text, c.shown[i].text);
     EXPECT_EQ(main.windowTitle(), QStringLiteral("Database: Problems.d"));
     EXPECT_EQ(main.problemModel().rowCount(), 1);
-    EXPECT_EQ(QDir(workDir()).entryList(QDir::Files), QStringList{QStringLiteral("Problems.d")});
+    // The diagram window of an earlier case left its "Chart.cfg"; no database was made.
+    QStringList made = QDir(workDir()).entryList(QDir::Files);
+    made.removeAll(QStringLiteral("Chart.cfg"));
+    EXPECT_EQ(made, QStringList{QStringLiteral("Problems.d")});
     window.reset();
   }
 }

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "diagram/TfmDiagram2.h"
+#include "diagram/TfmDiagram2Dialogs.h"
+#include "problem/ProblemView.h"
+#include "support/FakeDialogs.h"
+#include "support/TempDir.h"
+#include "workbench/Workbench.h"
+
+#include <QDialog>
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Answers the input box from a script; a dialog the window opens is handed to `onExec`.
+class FakeDiagramDialogs : public DiagramDialogs {
+ public:
+  struct Query {
+    std::string caption;
+    std::string prompt;
+    std::string initial;
+  };
+  std::optional<std::string> inputQuery(const std::string& caption, const std::string& prompt,
+                                        const std::string& initial) override {
+    queries.push_back({caption, prompt, initial});
+    if (inputs.empty()) return std::nullopt;
+    std::optional<std::string> answer = inputs.front();
+    inputs.pop_front();
+    return answer;
+  }
+  int exec(QDialog& dialog) override {
+    ++execs;
+    return onExec ? onExec(dialog) : QDialog::Rejected;
+  }
+
+  std::deque<std::optional<std::string>> inputs;
+  std::vector<Query> queries;
+  std::function<int(QDialog&)> onExec;
+  int execs = 0;
+};
+
+// A phase-region grid from a header of X texts and rows of a Y text and blank-separated cells.
+inline void fillGrid(PhaseGrid& grid, const std::vector<std::string>& header,
+                     const std::vector<std::pair<std::string, std::string>>& rows) {
+  grid.clear();
+  grid.setColCount(static_cast<int>(header.size()) + 1);
+  grid.setRowCount(static_cast<int>(rows.size()) + 1);
+  grid.setCell(0, 0, " Y/X");
+  for (std::size_t c = 0; c < header.size(); ++c)
+    grid.setCell(static_cast<int>(c) + 1, 0, header[c]);
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    const int row = static_cast<int>(r) + 1;
+    grid.setCell(0, row, rows[r].first);
+    std::istringstream cells(rows[r].second);
+    std::string text;
+    for (int col = 1; cells >> text; ++col) grid.setCell(col, row, text);
+  }
+}
+
+// A workbench with one problem and a diagram window, both in a fresh current folder, where the
+// window keeps its "Chart.cfg".
+class DiagramFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_oldCurrent = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(m_temp.path().string())));
+  }
+  void TearDown() override {
+    window.reset();
+    QDir::setCurrent(m_oldCurrent);
+  }
+
+  void load(const std::string& functs, double ymin, double ymax, int xPoints, int yPoints,
+            const std::string& yParameter = "Temperature") {
+    ProblemTable& t = bench.table();
+    if (!t.active()) t.openEmpty();
+    t.insert();
+    t.setString("ProblemName", "Diagram test");
+    t.setString("Functs", functs);
+    t.setString("Yparameter", yParameter);
+    bench.rules().yParameterChanged();
+    t.setFloat("Ymin", ymin);
+    t.setFloat("Ymax", ymax);
+    t.setFloat("Zvalue", 1);
+    t.setInteger("XPoints", xPoints);
+    t.setInteger("YPoints", yPoints);
+    ASSERT_TRUE(t.post());
+    t.moveTo(t.position());
+  }
+
+  // An ideal liquid over two nearly immiscible solids: one eutectic node.
+  void runEutectic(int xPoints = 40, int yPoints = 35) {
+    load("HA=15000*(1-T/1000)\r\nHB=15000*(1-T/900)\r\n"
+         "GL=(1-X)*HA+X*HB-T*Sid\r\nGS=60000*X*(1-X)-T*Sid",
+         400, 1100, xPoints, yPoints);
+    bench.sbRunClick();
+  }
+
+  TfmDiagram2& open() {
+    window = std::make_unique<TfmDiagram2>(dialogs, modal);
+    window->resize(700, 560);
+    return *window;
+  }
+
+  std::string chartFile() const { return m_temp.file("Chart.cfg"); }
+
+  FakeDialogs dialogs;
+  FakeDiagramDialogs modal;
+  NullProblemView problemView;
+  Workbench bench{dialogs, problemView};
+  std::unique_ptr<TfmDiagram2> window;
+
+ private:
+  TempDir m_temp;
+  QString m_oldCurrent;
+};
