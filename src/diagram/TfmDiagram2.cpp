@@ -17,6 +17,9 @@
 
 namespace {
 
+// Farther than this between press and release, the left button made a zoom or scroll gesture.
+constexpr int kClickSlack = 3;
+
 QPushButton* panelButton(const char* text, const char* name, QWidget* parent) {
   auto* button = new QPushButton(QString::fromLatin1(text), parent);
   button->setObjectName(QLatin1String(name));
@@ -91,8 +94,10 @@ void TfmDiagram2::connectChart() {
   });
   connect(m_chart, &QCustomPlot::mouseMove, this,
           [this](QMouseEvent* e) { Chart1MouseMove(e->pos()); });
-  connect(m_chart, &QCustomPlot::mouseRelease, this,
-          [this](QMouseEvent* e) { Chart1MouseUp(e->pos(), e->button()); });
+  connect(m_chart, &QCustomPlot::mouseRelease, this, [this](QMouseEvent* e) {
+    // The release that ends a zoom or scroll gesture places nothing: the gesture clears labels.
+    if ((e->pos() - m_pressPos).manhattanLength() <= kClickSlack) Chart1MouseUp(e->pos(), e->button());
+  });
   auto zoomed = [this] {
     if (!m_settingRanges) Chart1Zoom();
   };

@@ -136,7 +136,7 @@ void setUpDiagramChart(QCustomPlot* plot) {
   auto bottom = QSharedPointer<DiagramTicker>::create("0.##", 9);
   bottom->setLabelIncrement(0.1);
   setUpAxis(plot->xAxis, bottom, 2, 6);
-  setUpAxis(plot->yAxis, QSharedPointer<DiagramTicker>::create("#,##0.##", 4), 5, 5);
+  setUpAxis(plot->yAxis, QSharedPointer<DiagramTicker>::create("0.###", 4), 5, 5);
   plot->xAxis->setRange(0, 1);
   plot->yAxis->setRange(0, 1);
   plot->legend->setVisible(false);

@@ -44,9 +44,6 @@ std::optional<std::string> regionLabelText(const PhaseGrid& grid, double xm, dou
 
 namespace {
 
-// Farther than this between press and release, the left button made a zoom or scroll gesture.
-constexpr int kClickSlack = 3;
-
 const QString kLabelName = QStringLiteral("regionLabel");
 
 QFont labelFont() {
@@ -69,8 +66,6 @@ void TfmDiagram2::ClearLabels() {
 
 void TfmDiagram2::Chart1MouseUp(const QPoint& pos, Qt::MouseButton button) {
   if (button != Qt::LeftButton || !m_grid) return;
-  // The release that ends a zoom or scroll gesture places nothing: the gesture clears labels.
-  if ((pos - m_pressPos).manhattanLength() > kClickSlack) return;
   const double xm = m_chart->xAxis->pixelToCoord(pos.x());
   const double ym = m_chart->yAxis->pixelToCoord(pos.y());
   const std::optional<std::string> text = regionLabelText(*m_grid, xm, ym);

@@ -59,6 +59,7 @@ void TfmSpecPoints::fillNodeTable(const TNodeList& nodes, std::string_view yPara
     for (std::size_t col = 0; col < cells[row].size(); ++col)
       m_sgSpecPoints->setItem(static_cast<int>(row) - 1, static_cast<int>(col),
                               new QTableWidgetItem(QString::fromStdString(cells[row][col])));
+  m_sgSpecPoints->setCurrentItem(nullptr);
 }
 
 void TfmSpecPoints::showOtherPoints(const std::vector<std::string>& texts) {
