@@ -1,21 +1,5 @@
 #include "workbench/RunFixture.h"
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-// Every allocation of this test program passes through here.
-namespace {
-std::atomic<long> g_allocations{0};
-}
-
-void* operator new(std::size_t size) {
-  ++g_allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#include "support/CountingNew.h"
 
 namespace {
 
