@@ -2,6 +2,10 @@
 
 #include "app/ModalDialogs.h"
 #include "diagram/TfmDiagram2Dialogs.h"
+#include "diagram/TfmDiagram2Messages.h"
+
+#include <QFileDialog>
+#include <QString>
 
 // The diagram window's dialogs are the main window's: one place answers them all.
 class ModalDiagramDialogs : public DiagramDialogs {
@@ -12,6 +16,13 @@ class ModalDiagramDialogs : public DiagramDialogs {
     return m_dialogs.inputQuery(caption, prompt, initial);
   }
   int exec(QDialog& dialog) override { return m_dialogs.exec(dialog); }
+  std::optional<std::string> savePictureName() override {
+    const QString name = QFileDialog::getSaveFileName(
+        nullptr, QString::fromLatin1(diagrammsg::kSavePicture), QString(),
+        QString::fromLatin1(diagrammsg::kPictureFilter));
+    if (name.isEmpty()) return std::nullopt;
+    return name.toStdString();
+  }
 
  private:
   ModalDialogs& m_dialogs;

@@ -74,11 +74,14 @@ QWidget* TfmDiagram2::createBottomPanel() {
   m_sbUndoZoom->hide();
   QPushButton* copy = panelButton(diagrammsg::kCopy, "sbCopy", panel);
   copy->setToolTip(QLatin1String(diagrammsg::kCopyHint));
+  QPushButton* save = panelButton(diagrammsg::kSavePicture, "sbSavePicture", panel);
+  save->setToolTip(QLatin1String(diagrammsg::kSavePictureHint));
   QPushButton* close = panelButton(diagrammsg::kClose, "sbClose", panel);
-  for (QPushButton* button : {edit, m_sbUndoZoom, copy, close}) row->addWidget(button);
+  for (QPushButton* button : {edit, m_sbUndoZoom, copy, save, close}) row->addWidget(button);
   connect(edit, &QPushButton::clicked, this, &TfmDiagram2::SpeedButton2Click);
   connect(m_sbUndoZoom, &QPushButton::clicked, this, &TfmDiagram2::sbUndoZoomClick);
   connect(copy, &QPushButton::clicked, this, &TfmDiagram2::sbCopyClick);
+  connect(save, &QPushButton::clicked, this, &TfmDiagram2::sbSavePictureClick);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
   return panel;
 }

@@ -44,12 +44,16 @@ class TfmDiagram2 : public QWidget {
   void Chart1UndoZoom();
   void sbUndoZoomClick();
   void sbCopyClick();
+  void sbSavePictureClick();
   void SpeedButton2Click();  // Edit chart
   void FormActivate();
 
   // The chart and its labels as they are copied: SVG, and a bitmap.
   QByteArray chartSvg();
   QImage chartImage();
+
+  // The picture with its labels, as SVG, PNG or PDF by the extension; a failure is reported.
+  bool savePicture(const QString& fileName);
 
   // Writes "Chart.cfg" as the window's destruction does; false after a reported failure.
   bool saveChartFile();

@@ -14,6 +14,8 @@ class DiagramDialogs {
   virtual std::optional<std::string> inputQuery(const std::string& caption,
                                                 const std::string& prompt,
                                                 const std::string& initial) = 0;
+  // The file a picture goes to; nothing when cancelled.
+  virtual std::optional<std::string> savePictureName() = 0;
   // Shows a dialog the window made ("Edit chart") until it closes.
   virtual int exec(QDialog& dialog) = 0;
 };

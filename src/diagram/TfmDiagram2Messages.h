@@ -15,6 +15,13 @@ inline constexpr const char* kUndoZoom = "&Undo zoom";
 inline constexpr const char* kCopy = "Copy";
 inline constexpr const char* kCopyHint = "Copy the chart into clipboard";
 inline constexpr const char* kClose = "Close";
+inline constexpr const char* kSavePicture = "Save picture...";
+inline constexpr const char* kSavePictureHint = "Save the chart as SVG, PNG or PDF";
+inline constexpr const char* kPictureFilter =
+    "SVG picture (*.svg);;PNG picture (*.png);;PDF document (*.pdf)";
+inline constexpr const char* kCannotWritePicture = "Cannot write ";
+inline constexpr const char* kUnknownPictureType =
+    "A picture is saved as .svg, .png or .pdf, not as ";
 inline constexpr const char* kEditTextCaption = "Edit text";
 inline constexpr const char* kEditTextPrompt = "New text";
 inline constexpr const char* kChartFileName = "Chart.cfg";

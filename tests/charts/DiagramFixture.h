@@ -37,6 +37,7 @@ class FakeDiagramDialogs : public DiagramDialogs {
     inputs.pop_front();
     return answer;
   }
+  std::optional<std::string> savePictureName() override { return pictureName; }
   int exec(QDialog& dialog) override {
     ++execs;
     return onExec ? onExec(dialog) : QDialog::Rejected;
@@ -45,6 +46,7 @@ class FakeDiagramDialogs : public DiagramDialogs {
   std::deque<std::optional<std::string>> inputs;
   std::vector<Query> queries;
   std::function<int(QDialog&)> onExec;
+  std::optional<std::string> pictureName;
   int execs = 0;
 };
 

@@ -3,6 +3,7 @@
 #include "diagram/ChartDecor.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
@@ -167,4 +168,32 @@ TEST_F(TfmDiagram2MouseTest, CopyPutsSvgAndABitmapWithTheLabelsOnTheClipboard) {
   const QImage image = qvariant_cast<QImage>(data->imageData());
   EXPECT_EQ(image.width(), plot->width() - 1);
   EXPECT_EQ(image.height(), plot->height() - 1);
+}
+
+TEST_F(TfmDiagram2MouseTest, SavePictureWritesTheKindTheExtensionNames) {
+  click(at(0.2, 900));
+  struct Case {
+    const char* name;
+    QByteArray start;
+  } cases[] = {{"d.svg", "<?xml"}, {"d.PNG", "\x89PNG"}, {"d.pdf", "%PDF"}};
+  for (const Case& c : cases) {
+    modal.pictureName = c.name;
+    window->sbSavePictureClick();
+    QFile file(QString::fromLatin1(c.name));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.name;
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith(c.start)) << c.name;
+    if (c.start == "<?xml") {
+      EXPECT_TRUE(bytes.contains("a+L"));
+    }
+  }
+  EXPECT_TRUE(dialogs.calls.empty());
+
+  EXPECT_FALSE(window->savePicture(QStringLiteral("d.bmp")));
+  EXPECT_FALSE(window->savePicture(QStringLiteral("no-such-folder/d.svg")));
+  ASSERT_EQ(dialogs.calls.size(), 2u);
+  EXPECT_EQ(dialogs.calls[0].text, "A picture is saved as .svg, .png or .pdf, not as d.bmp");
+  EXPECT_EQ(dialogs.calls[1].text.rfind("Cannot write no-such-folder/d.svg: ", 0), 0u)
+      << dialogs.calls[1].text;
+  EXPECT_FALSE(QFile::exists(QStringLiteral("d.bmp")));
 }
