@@ -96,10 +96,21 @@ bool CalculationRun::checkRanges() {
     problem = msg::kXStepTooSmall;
   else if (run.Ymin + run.dY == run.Ymin || run.Ymax - run.dY == run.Ymax)
     problem = msg::kYStepTooSmall;
+  else if (gridCells() > kMaxGridCells)
+    problem = msg::kGridTooLarge;
   if (!problem) return true;
   m_.dialogs.warning(problem);
   run.PrepareFailed = true;
   return false;
+}
+
+// The grid's size before it is built: one column per step and point phase, one row per level.
+double CalculationRun::gridCells() const {
+  const RunState& run = m_.run;
+  const double columns = (run.Xmax - run.Xmin) / run.dX + 2 +
+                         static_cast<double>(m_.phases.PointPhases.size());
+  const double rows = (run.Ymax - run.Ymin) / run.dY + 3;
+  return columns * rows;
 }
 
 void CalculationRun::buildXList() {

@@ -48,6 +48,9 @@ struct RunParts {
 // chart's curves and a mosaic row.
 class CalculationRun {
  public:
+  // Larger grids are refused rather than exhausting the memory (4 bytes a cell).
+  static constexpr double kMaxGridCells = 100e6;
+
   explicit CalculationRun(RunParts parts);
   ~CalculationRun();
 
@@ -64,6 +67,7 @@ class CalculationRun {
 
   bool restart();
   bool checkRanges();
+  double gridCells() const;
   void buildXList();
   void cacheSlots();
   void continueRun();

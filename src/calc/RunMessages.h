@@ -12,4 +12,6 @@ inline constexpr const char* kXStepTooSmall =
     "The composition step is too small for the composition range; use fewer X points";
 inline constexpr const char* kYStepTooSmall =
     "The level step is too small for the Y range; use fewer Y points";
+inline constexpr const char* kGridTooLarge =
+    "The phase-region grid would have more than 100 million cells; use fewer X or Y points";
 }  // namespace run_messages

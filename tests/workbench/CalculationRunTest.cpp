@@ -85,6 +85,8 @@ TEST_F(RunFixture, RangesTheScanCannotComputeAreRefused) {
       {{"#XMIN=0.7\r\n#XMAX=0.2\r\nGL=X"}, "The composition range is empty: #XMAX must be more than #XMIN"},
       {{"GL=\r\nGS="}, "Gibbs energy can not be computed"},
       {{"GL=X", 1e17, 1e17 + 64, 1000}, "The level step is too small for the Y range; use fewer Y points"},
+      {{"GL=X", 0, 1, 32767, 32767},
+       "The phase-region grid would have more than 100 million cells; use fewer X or Y points"},
   };
   for (const auto& c : cases) {
     load(c.problem);
