@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "base/NumberText.h"
+#include "cli/CliDiagram.h"
 #include "cli/CliDialogs.h"
 #include "cli/FieldArgs.h"
 #include "cli/JsonText.h"
@@ -24,6 +25,7 @@ namespace {
 const char* const kUsage =
     "usage: vantle-cli run DB \"PROBLEM NAME\" --out DIR [--set FIELD=VALUE]...\n"
     "                      [--mosaic-size WxH] [--json] [--progress] [--decimal-separator C]\n"
+    "                      [--diagram FILE]\n"
     "Opens the database DB, makes the first problem of that name current, applies the --set\n"
     "overrides in memory (the file is not changed), runs the problem to completion as the\n"
     "desktop program's Run would, finds its special points and writes into DIR:\n"
@@ -33,7 +35,9 @@ const char* const kUsage =
     "  special.csv  the special points X,Y\n"
     "  other.txt    the other special points, one text per line\n"
     "  mosaic.png   the mosaic image (default 640x480)\n"
-    "--json prints a one-line summary; --progress shows the current level on stderr.\n";
+    "--json prints a one-line summary; --progress shows the current level on stderr.\n"
+    "--diagram FILE also draws the phase diagram as the desktop program shows it (with the\n"
+    "Chart.cfg of the current folder) and writes it as SVG, PNG or PDF by FILE's extension.\n";
 
 struct RunArgs {
   std::string database;
@@ -45,6 +49,7 @@ struct RunArgs {
   bool json = false;
   bool progress = false;
   char separator = '.';
+  std::string diagramFile;
 };
 
 void parseSize(const std::string& text, int& width, int& height) {
@@ -73,6 +78,7 @@ RunArgs parseArgs(int argc, char** argv) {
     if (arg == "--out") args.outDir = value();
     else if (arg == "--set") args.sets.push_back(splitAssignment(value()));
     else if (arg == "--mosaic-size") parseSize(value(), args.mosaicWidth, args.mosaicHeight);
+    else if (arg == "--diagram") args.diagramFile = value();
     else if (arg == "--json") args.json = true;
     else if (arg == "--progress") args.progress = true;
     else if (arg == "--decimal-separator") {
@@ -189,6 +195,7 @@ int runRun(int argc, char** argv) {
   writeRunOutput(bench, args.outDir);
   writePng((std::filesystem::path(args.outDir) / "mosaic.png").string(), bench.mosaic().width(),
            bench.mosaic().height(), bench.mosaic().pixels());
+  if (!args.diagramFile.empty() && !writeDiagramPicture(bench, args.diagramFile)) return 1;
   if (args.json) {
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
