@@ -12,10 +12,11 @@
 
 namespace {
 
-void send(QWidget* widget, QEvent::Type type, const QPoint& pos, Qt::MouseButton button) {
+void send(QWidget* widget, QEvent::Type type, const QPoint& pos, Qt::MouseButton button,
+          Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-  QMouseEvent event(type, QPointF(pos), widget->mapToGlobal(QPointF(pos)), button, held,
-                    Qt::NoModifier);
+  QMouseEvent event(type, QPointF(pos), widget->mapToGlobal(QPointF(pos)),
+                    type == QEvent::MouseMove ? Qt::NoButton : button, held, modifiers);
   QCoreApplication::sendEvent(widget, &event);
 }
 
@@ -65,12 +66,28 @@ TEST_F(TfmDiagram2MouseTest, LeftClickPlacesTheRegionNameAtTheMouse) {
   EXPECT_EQ(window->regionLabels().front()->pos(), at(0.2, 900));
 }
 
-TEST_F(TfmDiagram2MouseTest, ADragGesturePlacesNoLabel) {
-  const QPoint from = at(0.2, 900);
-  send(plot, QEvent::MouseButtonPress, from, Qt::LeftButton);
-  send(plot, QEvent::MouseMove, from + QPoint(20, 15), Qt::LeftButton);
-  send(plot, QEvent::MouseButtonRelease, from + QPoint(40, 30), Qt::LeftButton);
-  EXPECT_TRUE(window->regionLabels().isEmpty());
+TEST_F(TfmDiagram2MouseTest, RubberBandZoomsAndCtrlDragScrollsWithoutPlacingLabels) {
+  struct Case {
+    Qt::KeyboardModifiers modifiers;
+    bool zooms;
+  } cases[] = {{Qt::NoModifier, true}, {Qt::ControlModifier, false}};
+  for (const Case& c : cases) {
+    window->undoZoomButton().click();
+    click(at(0.6, 700));
+    const QCPRange before = plot->xAxis->range();
+    const QPoint from = at(0.2, 900);
+    send(plot, QEvent::MouseButtonPress, from, Qt::LeftButton, c.modifiers);
+    send(plot, QEvent::MouseMove, from + QPoint(40, 30), Qt::LeftButton, c.modifiers);
+    send(plot, QEvent::MouseButtonRelease, from + QPoint(80, 60), Qt::LeftButton, c.modifiers);
+    if (c.zooms) {
+      EXPECT_LT(plot->xAxis->range().size(), before.size() / 2);
+    } else {
+      EXPECT_DOUBLE_EQ(plot->xAxis->range().size(), before.size());
+      EXPECT_LT(plot->xAxis->range().lower, before.lower);
+    }
+    EXPECT_TRUE(window->regionLabels().isEmpty());
+    EXPECT_FALSE(window->undoZoomButton().isHidden());
+  }
 }
 
 TEST_F(TfmDiagram2MouseTest, ZoomAndScrollClearLabelsAndOfferTheUndo) {
