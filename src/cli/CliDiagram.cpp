@@ -8,10 +8,14 @@
 #include "diagram/ChartSettings.h"
 #include "diagram/TfmDiagram2Drawing.h"
 #include "diagram/TfmDiagram2Export.h"
+#include "diagram/TfmDiagram2Labels.h"
+#include "workbench/Workbench.h"
 #include "diagram/TfmDiagram2Messages.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFontMetrics>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <qcustomplot.h>
 
@@ -37,9 +41,30 @@ void applyUserSettings(QCustomPlot& plot) {
                                    ": " + reason.toStdString());
 }
 
+// The labels' texts where a click at each position would put them (top-left at the point).
+ChartOverlay labelOverlay(QCustomPlot& plot, Workbench& bench,
+                          const std::vector<std::pair<double, double>>& labels) {
+  return [&plot, &bench, labels](QPainter& painter) {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(14);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QFontMetrics metrics(font);
+    for (const auto& [x, y] : labels) {
+      const auto text = regionLabelText(bench.grid(), x, y);
+      if (!text) continue;
+      const QPoint topLeft(static_cast<int>(plot.xAxis->coordToPixel(x)),
+                           static_cast<int>(plot.yAxis->coordToPixel(y)));
+      painter.drawText(topLeft + QPoint(0, metrics.ascent()), QString::fromStdString(*text));
+    }
+  };
+}
+
 }  // namespace
 
-bool writeDiagramPicture(Workbench& bench, const std::string& fileName) {
+bool writeDiagramPicture(Workbench& bench, const std::string& fileName,
+                         const std::vector<std::pair<double, double>>& labels) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   // Qt wants a private runtime folder; a temporary one keeps its warning off stderr.
   QTemporaryDir runtimeDir;
@@ -62,8 +87,8 @@ bool writeDiagramPicture(Workbench& bench, const std::string& fileName) {
   }
   plot.replot();
   QString error;
-  if (writeChartPicture(&plot, QSize(kWidth, kHeight), {}, QString::fromStdString(fileName),
-                        &error))
+  if (writeChartPicture(&plot, QSize(kWidth, kHeight), labelOverlay(plot, bench, labels),
+                        QString::fromStdString(fileName), &error))
     return true;
   CliDialogs::print("error", error.toStdString());
   return false;
@@ -71,7 +96,8 @@ bool writeDiagramPicture(Workbench& bench, const std::string& fileName) {
 
 #else
 
-bool writeDiagramPicture(Workbench&, const std::string&) {
+bool writeDiagramPicture(Workbench&, const std::string&,
+                         const std::vector<std::pair<double, double>>&) {
   CliDialogs::print("error", "--diagram needs the desktop build (VANTLE_GUI=ON)");
   return false;
 }

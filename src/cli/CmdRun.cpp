@@ -25,7 +25,7 @@ namespace {
 const char* const kUsage =
     "usage: vantle-cli run DB \"PROBLEM NAME\" --out DIR [--set FIELD=VALUE]...\n"
     "                      [--mosaic-size WxH] [--json] [--progress] [--decimal-separator C]\n"
-    "                      [--diagram FILE]\n"
+    "                      [--diagram FILE [--label X,Y]...]\n"
     "Opens the database DB, makes the first problem of that name current, applies the --set\n"
     "overrides in memory (the file is not changed), runs the problem to completion as the\n"
     "desktop program's Run would, finds its special points and writes into DIR:\n"
@@ -37,7 +37,8 @@ const char* const kUsage =
     "  mosaic.png   the mosaic image (default 640x480)\n"
     "--json prints a one-line summary; --progress shows the current level on stderr.\n"
     "--diagram FILE also draws the phase diagram as the desktop program shows it (with the\n"
-    "Chart.cfg of the current folder) and writes it as SVG, PNG or PDF by FILE's extension.\n";
+    "Chart.cfg of the current folder) and writes it as SVG, PNG or PDF by FILE's extension;\n"
+    "each --label X,Y places there the region label a click at (X, Y) would place.\n";
 
 struct RunArgs {
   std::string database;
@@ -50,7 +51,22 @@ struct RunArgs {
   bool progress = false;
   char separator = '.';
   std::string diagramFile;
+  std::vector<std::pair<double, double>> labels;
 };
+
+std::pair<double, double> parseLabel(const std::string& text) {
+  const auto comma = text.find(',');
+  auto number = [&](std::string_view part) {
+    double value = 0;
+    const auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), value);
+    if (ec != std::errc() || end != part.data() + part.size() || !std::isfinite(value))
+      throw UsageError("--label needs X,Y with two numbers, got '" + text + "'");
+    return value;
+  };
+  if (comma == std::string::npos) throw UsageError("--label needs X,Y, got '" + text + "'");
+  return {number(std::string_view(text).substr(0, comma)),
+          number(std::string_view(text).substr(comma + 1))};
+}
 
 void parseSize(const std::string& text, int& width, int& height) {
   const auto x = text.find('x');
@@ -79,6 +95,7 @@ RunArgs parseArgs(int argc, char** argv) {
     else if (arg == "--set") args.sets.push_back(splitAssignment(value()));
     else if (arg == "--mosaic-size") parseSize(value(), args.mosaicWidth, args.mosaicHeight);
     else if (arg == "--diagram") args.diagramFile = value();
+    else if (arg == "--label") args.labels.push_back(parseLabel(value()));
     else if (arg == "--json") args.json = true;
     else if (arg == "--progress") args.progress = true;
     else if (arg == "--decimal-separator") {
@@ -195,7 +212,8 @@ int runRun(int argc, char** argv) {
   writeRunOutput(bench, args.outDir);
   writePng((std::filesystem::path(args.outDir) / "mosaic.png").string(), bench.mosaic().width(),
            bench.mosaic().height(), bench.mosaic().pixels());
-  if (!args.diagramFile.empty() && !writeDiagramPicture(bench, args.diagramFile)) return 1;
+  if (!args.diagramFile.empty() && !writeDiagramPicture(bench, args.diagramFile, args.labels))
+    return 1;
   if (args.json) {
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();

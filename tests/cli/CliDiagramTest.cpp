@@ -49,3 +49,25 @@ TEST(CliDiagramTest, RunDrawsTheDiagramOfTheKindTheExtensionNames) {
             std::string::npos)
       << wrong.err;
 }
+
+TEST(CliDiagramTest, LabelsNameTheRegionsWhereAClickWouldPlaceThem) {
+  TempDir dir;
+  const std::string examples = std::string(testpaths::kExamplesDir) + "/Problems.d";
+  const ProcessResult run = runProcess(
+      testpaths::kCliPath,
+      {"run", examples, "Typical", "--out", dir.file("out"), "--diagram", dir.file("d.svg"),
+       "--label", "0.45,1000", "--label", "0.3,400", "--label", "5,400"},
+      std::string(), dir.path().string());
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  std::ifstream svg(dir.file("d.svg"));
+  const std::string text(std::istreambuf_iterator<char>(svg), {});
+  EXPECT_NE(text.find(">L<"), std::string::npos);
+  EXPECT_NE(text.find(">L+C0.5<"), std::string::npos);  // a two-phase region: its neighbours
+
+  const ProcessResult bad = runProcess(
+      testpaths::kCliPath,
+      {"run", examples, "Typical", "--out", dir.file("out"), "--diagram", dir.file("d.svg"),
+       "--label", "0.5"},
+      std::string(), dir.path().string());
+  EXPECT_EQ(bad.exitCode, 2);
+}
