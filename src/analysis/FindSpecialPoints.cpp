@@ -1,6 +1,7 @@
 #include "analysis/FindSpecialPoints.h"
 
 #include "analysis/RunList.h"
+#include "base/AsciiCase.h"
 #include "base/Errors.h"
 #include "base/NumberText.h"
 
@@ -9,13 +10,6 @@
 #include <unordered_map>
 
 namespace {
-
-std::string foldCase(std::string_view text) {
-  std::string folded(text);
-  for (char& c : folded)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return folded;
-}
 
 bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
@@ -69,7 +63,7 @@ std::int32_t SpecialPointSearch::foldedId(PhaseGrid::TextId id) {
   if (id >= m_folded.size()) m_folded.resize(id + 1, -1);
   if (m_folded[id] < 0) {
     const auto next = static_cast<std::int32_t>(m_foldedIds.size());
-    m_folded[id] = m_foldedIds.emplace(foldCase(m_grid.text(id)), next).first->second;
+    m_folded[id] = m_foldedIds.emplace(upperCase(m_grid.text(id)), next).first->second;
   }
   return m_folded[id];
 }

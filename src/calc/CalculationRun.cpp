@@ -12,6 +12,7 @@
 #include "evaluator/TParser.h"
 #include "problem/PhaseLists.h"
 #include "problem/PhaseText.h"
+#include "problem/ProblemFields.h"
 #include "problem/ProblemMessages.h"
 
 #include <cmath>
@@ -38,13 +39,7 @@ CalculationRun::CalculationRun(RunParts parts) : m_(parts) {}
 
 CalculationRun::~CalculationRun() = default;
 
-int CalculationRun::yItem() {
-  const std::string text = m_.host.yParameterText();
-  if (text == "Temperature") return 0;
-  if (text == "Pressure") return 1;
-  if (text == "Y") return 2;
-  return -1;
-}
+int CalculationRun::yItem() { return yParameterItem(m_.host.yParameterText()); }
 
 void CalculationRun::sbRunClick() {
   if (m_running) return;

@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "base/AsciiCase.h"
 #include "cli/JsonText.h"
 #include "problem/ProblemFields.h"
 #include "storage/FieldCodec.h"
@@ -15,15 +16,6 @@ const char* const kUsage =
     "usage: vantle-cli dump DB\n"
     "Prints the records of the database DB as a JSON array in file order: the eleven problem\n"
     "fields by name, and an \"extra\" object with any other field the file has.\n";
-
-bool sameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto up = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; };
-    if (up(a[i]) != up(b[i])) return false;
-  }
-  return true;
-}
 
 std::string hexText(const std::string& bytes) {
   static const char* const kHex = "0123456789abcdef";
@@ -62,7 +54,7 @@ std::string jsonValue(const FieldDef& field, const TableRecord& record, std::siz
 
 bool isProblemField(const FieldDef& field) {
   for (const auto& info : kProblemFields)
-    if (sameName(field.name, info.name)) return true;
+    if (equalsIgnoringCase(field.name, info.name)) return true;
   return false;
 }
 
@@ -86,7 +78,7 @@ int runDump(int argc, char** argv) {
     for (const auto& info : kProblemFields) {
       std::string value = "null";
       for (std::size_t f = 0; f < image.fields.size(); ++f)
-        if (sameName(image.fields[f].name, info.name))
+        if (equalsIgnoringCase(image.fields[f].name, info.name))
           value = jsonValue(image.fields[f], record, f);
       out += firstField ? "" : ", ";
       out += jsonString(info.name) + ": " + value;

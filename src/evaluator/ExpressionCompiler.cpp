@@ -1,5 +1,7 @@
 #include "evaluator/ExpressionCompiler.h"
 
+#include "base/AsciiCase.h"
+
 #include "evaluator/EvaluatorErrors.h"
 #include "evaluator/TermRecognisers.h"
 
@@ -30,9 +32,7 @@ struct Record {
 };
 
 std::string prepare(std::string_view raw) {
-  std::string text(raw);
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  std::string text = upperCase(raw);
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string::npos) return {};
   text = text.substr(first, text.find_last_not_of(' ') - first + 1);

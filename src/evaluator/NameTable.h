@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/AsciiCase.h"
+
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -34,13 +36,11 @@ class NameTable {
   const std::vector<Entry>& entries() const { return m_entries; }
 
  private:
-  static char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
-
   static int compare(std::string_view stored, std::string_view query) {
     const std::size_t n = std::min(stored.size(), query.size());
     for (std::size_t i = 0; i < n; ++i) {
       const auto s = static_cast<unsigned char>(stored[i]);
-      const auto q = static_cast<unsigned char>(upper(query[i]));
+      const auto q = static_cast<unsigned char>(upperAscii(query[i]));
       if (s != q) return s < q ? -1 : 1;
     }
     if (stored.size() == query.size()) return 0;

@@ -1,5 +1,7 @@
 #include "evaluator/TCustomParser.h"
 
+#include "base/AsciiCase.h"
+
 #include "evaluator/ExpressionCompiler.h"
 
 namespace {
@@ -23,9 +25,7 @@ double* TCustomParser::SetVariable(std::string_view name, double value) {
     **found = value;
     return *found;
   }
-  std::string upper(name);
-  for (char& c : upper)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  std::string upper = upperCase(name);
   double* slot = nullptr;
   if (upper.size() == 1 && kBuiltInLetters.find(upper[0]) != std::string_view::npos) {
     slot = &m_builtIn[kBuiltInLetters.find(upper[0])];

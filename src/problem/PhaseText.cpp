@@ -25,13 +25,6 @@ std::string trimControls(std::string_view text) {
   return std::string(text.substr(begin, end - begin));
 }
 
-std::string upperCase(std::string_view text) {
-  std::string out(text);
-  for (char& c : out)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return out;
-}
-
 std::vector<std::string> memoLines(std::string_view text) {
   std::vector<std::string> lines;
   std::string line;

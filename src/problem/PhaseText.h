@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/AsciiCase.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,8 +15,6 @@ class UserDialogs;
 std::string RemoveBlanks(std::string_view text);
 // The text without leading and trailing characters of code 32 or below.
 std::string trimControls(std::string_view text);
-// Letters a-z made upper case, other bytes unchanged.
-std::string upperCase(std::string_view text);
 // The editor's lines: the text split at CR LF (a lone CR or LF also ends a line).
 std::vector<std::string> memoLines(std::string_view text);
 // Cuts at each ";": every piece before a separator, empty ones included, then the text after

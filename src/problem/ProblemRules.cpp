@@ -1,5 +1,6 @@
 #include "problem/ProblemRules.h"
 
+#include "base/AsciiCase.h"
 #include "base/UserDialogs.h"
 #include "calc/RunState.h"
 #include "problem/ProblemFields.h"
@@ -23,15 +24,6 @@ const char* const kShowChart = fieldName(ProblemField::ShowChart);
 const char* const kYparameter = fieldName(ProblemField::Yparameter);
 const char* const kZparameter = fieldName(ProblemField::Zparameter);
 
-bool sameName(const std::string& a, const char* b) {
-  std::string_view bv(b);
-  if (a.size() != bv.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto up = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; };
-    if (up(a[i]) != up(bv[i])) return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -62,7 +54,7 @@ ProblemRules::ProblemRules(ProblemTable& table, RunState& run, ProblemView& view
   events.afterDelete = [this] { vtblProblemAfterPost(); };
   events.afterCancel = [this] { showRecordZparameter(); };
   events.afterFieldChange = [this](const std::string& field) {
-    if (sameName(field, kZparameter)) showRecordZparameter();
+    if (equalsIgnoringCase(field, kZparameter)) showRecordZparameter();
   };
 }
 

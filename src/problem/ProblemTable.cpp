@@ -1,5 +1,6 @@
 #include "problem/ProblemTable.h"
 
+#include "base/AsciiCase.h"
 #include "base/Errors.h"
 #include "base/MessageText.h"
 #include "problem/ProblemFields.h"
@@ -12,15 +13,6 @@
 namespace msg = problem_messages;
 
 namespace {
-
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool sameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (upper(a[i]) != upper(b[i])) return false;
-  return true;
-}
 
 bool isText(FieldType type) {
   switch (type) {
@@ -294,7 +286,7 @@ void ProblemTable::deleteRecord() {
 
 int ProblemTable::fieldIndex(std::string_view name) const {
   for (std::size_t i = 0; i < m_image.fields.size(); ++i)
-    if (sameName(m_image.fields[i].name, name)) return static_cast<int>(i);
+    if (equalsIgnoringCase(m_image.fields[i].name, name)) return static_cast<int>(i);
   return -1;
 }
 
