@@ -1,7 +1,9 @@
 #include "base/Errors.h"
 #include "storage/StorageMessages.h"
+#include "storage/TableFileHooks.h"
 #include "storage/TableImage.h"
 
+#include <algorithm>
 #include <atomic>
 #include <charconv>
 #include <cerrno>
@@ -50,15 +52,20 @@ bool readAll(int fd, std::string& bytes) {
   }
 }
 
+tablefilehooks::WriteProgress writeProgress = nullptr;
+
 bool writeAll(int fd, const std::string& bytes) {
+  constexpr std::size_t kChunk = std::size_t{1} << 20;
   std::size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
+    const std::size_t size = std::min(kChunk, bytes.size() - done);
+    const ssize_t put = ::write(fd, bytes.data() + done, size);
     if (put < 0) {
       if (errno == EINTR) continue;
       return false;
     }
     done += static_cast<std::size_t>(put);
+    if (writeProgress != nullptr) writeProgress(done, bytes.size());
   }
   return true;
 }
@@ -110,6 +117,8 @@ void syncFolder(const std::filesystem::path& target) {
 }
 
 }  // namespace
+
+void tablefilehooks::setWriteProgress(WriteProgress hook) { writeProgress = hook; }
 
 TableImage readTable(const std::string& fileName) {
   struct stat info {};
