@@ -2,6 +2,7 @@
 
 #include "evaluator/ArithmeticRoutines.h"
 #include "evaluator/BuiltinFunctions.h"
+#include "evaluator/NativeTranslator.h"
 
 #include <array>
 #include <cmath>
@@ -210,6 +211,13 @@ CompiledProgram::CompiledProgram(std::vector<double> slots, std::vector<ProgramS
   ProgramStep end;
   end.handler = finish;
   m_steps.push_back(end);
+  m_native = translateProgram(std::span(m_steps).first(m_steps.size() - 1));
+}
+
+// Every step before `step` has stored its result; the handlers chain on from there.
+double CompiledProgram::runFrom(std::size_t step) {
+  const double previous = step == 0 ? 0.0 : *m_steps[step - 1].result;
+  return m_steps[step].handler(&m_steps[step], previous);
 }
 
 std::vector<std::uint8_t> CompiledProgram::kinds() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "evaluator/EvaluatorTables.h"
+#include "evaluator/NativeCode.h"
 
 #include <cstdint>
 #include <vector>
@@ -57,7 +58,19 @@ class CompiledProgram {
 
   // Runs every step in order and returns the last step's result. A fault stops the run
   // at the failing step, whose result slot keeps its old value, and raises EMathError.
-  double run() { return m_steps.front().handler(m_steps.data(), 0.0); }
+  // The native code, where there is one, leaves a non-finite result to the interpreter.
+  double run() {
+    if (m_native && !m_interpreterOnly) [[likely]] {
+      const NativeResult r = m_native.entry()();
+      if (r.resumeStep == 0) [[likely]] return r.value;
+      return runFrom(r.resumeStep - 1);
+    }
+    return m_steps.front().handler(m_steps.data(), 0.0);
+  }
+
+  bool hasNativeCode() const { return static_cast<bool>(m_native); }
+  // Tests run the interpreter alone to compare it with the native code.
+  void setInterpreterOnly(bool on) { m_interpreterOnly = on; }
 
   std::vector<std::uint8_t> kinds() const;
   // The result slots, one per step of an operation, in execution order.
@@ -67,4 +80,8 @@ class CompiledProgram {
   std::vector<double> m_slots;
   std::vector<ProgramStep> m_steps;  // ends with a step that returns the last result
   std::size_t m_resultBegin;
+  NativeCode m_native;
+  bool m_interpreterOnly = false;
+
+  [[gnu::cold]] [[gnu::noinline]] double runFrom(std::size_t step);
 };

@@ -45,10 +45,16 @@ void TCustomParser::setExpression(std::string text) {
   try {
     const CompilerTables tables{m_variables, m_functions1, m_functions2, m_numberFormatSwitch};
     m_program = std::make_unique<CompiledProgram>(compileExpression(m_expression, tables));
+    m_program->setInterpreterOnly(!m_nativeCode);
   } catch (const EMathParserError& e) {
     if (!OnParserError) throw;
     OnParserError(*this, e);
   }
+}
+
+void TCustomParser::setNativeCode(bool on) {
+  m_nativeCode = on;
+  if (m_program) m_program->setInterpreterOnly(!on);
 }
 
 std::vector<std::uint8_t> TCustomParser::operationKinds() const {

@@ -48,6 +48,11 @@ class TCustomParser {
   bool numberFormatSwitch() const { return m_numberFormatSwitch; }
   void setNumberFormatSwitch(bool on) { m_numberFormatSwitch = on; }
 
+  // The program runs as native code where it can be made (x86-64 Linux), else through the
+  // interpreter; tests turn the native code off to compare the two.
+  void setNativeCode(bool on);
+  bool runsNativeCode() const { return m_nativeCode && m_program && m_program->hasNativeCode(); }
+
   // The kinds of the compiled program's steps in execution order (empty without one); a
   // lone variable or number compiles to one step of kind 0 or 1.
   std::vector<std::uint8_t> operationKinds() const;
@@ -68,6 +73,7 @@ class TCustomParser {
  private:
   std::string m_expression;
   bool m_numberFormatSwitch = true;
+  bool m_nativeCode = true;
   VariableTable m_variables;
   std::vector<std::unique_ptr<double>> m_ownSlots;
   std::unique_ptr<CompiledProgram> m_program;
