@@ -2,7 +2,11 @@
 
 #include "app/TfmAbout.h"
 #include "app/TfmMain.h"
+#include "diagram/TfmDiagram2.h"
 #include "diagram/TfmMDiagram.h"
+#include "diagram/TfmSpecPoints.h"
+
+#include <qcustomplot.h>
 #include "workbench/Workbench.h"
 
 #include <QCheckBox>
@@ -34,6 +38,13 @@ std::optional<RunHook> RunHook::parse(const QStringList& arguments) {
       hook.aboutShot = arguments[++i];
     } else if (argument == QLatin1String("--shot-mosaic") && hasValue) {
       hook.mosaicShot = arguments[++i];
+    } else if (argument == QLatin1String("--shot-diagram") && hasValue) {
+      hook.diagramShot = arguments[++i];
+    } else if (argument == QLatin1String("--shot-special") && hasValue) {
+      hook.specialShot = arguments[++i];
+    } else if (argument == QLatin1String("--label") && hasValue) {
+      const QStringList xy = arguments[++i].split(QLatin1Char(','));
+      if (xy.size() == 2) hook.labels.append(QPointF(xy[0].toDouble(), xy[1].toDouble()));
     }
   }
   if (!wanted) return std::nullopt;
@@ -81,6 +92,23 @@ void RunHook::schedule(TfmMain& window) const {
     settle();
     if (!hook.mainShot.isEmpty()) window.grab().save(hook.mainShot);
     if (!hook.mosaicShot.isEmpty()) window.mosaicWindow().grab().save(hook.mosaicShot);
+    if (!hook.labels.isEmpty() || !hook.diagramShot.isEmpty()) {
+      TfmDiagram2& diagram = window.diagramWindow();
+      // The window has its size and the chart its ranges before a point becomes a pixel.
+      settle();
+      for (const QPointF& at : hook.labels) {
+        const QPoint pixel(qRound(diagram.chart1()->xAxis->coordToPixel(at.x())),
+                           qRound(diagram.chart1()->yAxis->coordToPixel(at.y())));
+        diagram.Chart1MouseUp(pixel, Qt::LeftButton);
+      }
+      settle();
+      if (!hook.diagramShot.isEmpty()) diagram.grab().save(hook.diagramShot);
+    }
+    if (!hook.specialShot.isEmpty()) {
+      window.sbSpecialPointsClick();
+      settle();
+      window.specPointsWindow().grab().save(hook.specialShot);
+    }
     if (!hook.aboutShot.isEmpty()) {
       TfmAbout about(&window);
       about.show();

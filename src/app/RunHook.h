@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 
@@ -10,8 +12,10 @@ class TfmMain;
 // A hidden option of the program for measurements and screenshots, not for users:
 //   --run-problem NAME [--points N] [--show-mosaic] [--exit-after-run]
 //   [--shot-main FILE] [--shot-mosaic FILE] [--shot-about FILE]
+//   [--label X,Y]... [--shot-diagram FILE] [--shot-special FILE]
 // selects the problem, optionally sets its X and Y points to N, runs it once the window is on
-// screen, prints the run's wall time to stderr, saves pictures of the windows and quits. The
+// screen, prints the run's wall time to stderr, clicks a region label at each (X, Y) of the
+// diagram, saves pictures of the windows and quits. The
 // database and the settings are left as they were ("Save" is unticked before the window closes).
 struct RunHook {
   QString problem;
@@ -21,6 +25,9 @@ struct RunHook {
   QString mainShot;
   QString mosaicShot;
   QString aboutShot;
+  QString diagramShot;
+  QString specialShot;
+  QList<QPointF> labels;
 
   static std::optional<RunHook> parse(const QStringList& arguments);
   void schedule(TfmMain& window) const;
