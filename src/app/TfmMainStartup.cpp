@@ -1,4 +1,5 @@
 #include "app/AppMessages.h"
+#include "app/ExampleDatabase.h"
 #include "app/FileDialogs.h"
 #include "app/ProblemListModel.h"
 #include "app/TfmMain.h"
@@ -7,9 +8,11 @@
 #include "workbench/Workbench.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include <stdexcept>
 
@@ -23,6 +26,15 @@ bool onSomeScreen(const QRect& rect) {
   return false;
 }
 
+// Started from the desktop menu, an installed program finds no database in the current folder
+// and opens the user's copy of its examples instead.
+QString defaultDatabase() {
+  const ExampleDatabase examples(
+      QCoreApplication::applicationDirPath(),
+      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  return examples.startupDatabase();
+}
+
 }  // namespace
 
 void TfmMain::FormCreate() {
@@ -33,7 +45,7 @@ void TfmMain::FormCreate() {
   const Settings settings = m_settingsFile.read();
   if (settings.placement) applyPlacement(*settings.placement);
   QString fileName = settings.workingFileName;
-  if (fileName.isEmpty()) fileName = QString::fromLatin1(Workbench::kDefaultWorkingFileName);
+  if (fileName.isEmpty()) fileName = defaultDatabase();
   bench.run().MosaicColor =
       settings.mosaicColor == 0 ? Workbench::kDefaultMosaicColor : settings.mosaicColor;
   bench.setWorkingFileName(fileName.toStdString());
