@@ -87,6 +87,9 @@ bool CalculationRun::checkRanges() {
   if (!anyExpression) problem = problem_messages::kNoGibbsEnergy;
   else if (!(run.Xmax > run.Xmin)) problem = msg::kXRange;
   else if (!(run.Ymax > run.Ymin)) problem = problem_messages::kYmaxBelowYmin;
+  // A width beyond the largest double would make every step and scale infinite.
+  else if (!std::isfinite(run.Xmax - run.Xmin)) problem = msg::kXRangeTooWide;
+  else if (!std::isfinite(run.Ymax - run.Ymin)) problem = msg::kYRangeTooWide;
   else if (run.Xmin + run.dX == run.Xmin || run.Xmax - run.dX == run.Xmax)
     problem = msg::kXStepTooSmall;
   else if (run.Ymin + run.dY == run.Ymin || run.Ymax - run.dY == run.Ymax)
@@ -165,11 +168,25 @@ bool CalculationRun::advance() {
   RunState& run = m_.run;
   m_.view->processPendingMessages();
   if (m_slotsGeneration != m_.phases.generation) return false;
-  run.MosaicRow = static_cast<std::int32_t>(std::trunc(run.LevelNo * run.dY * m_mosaicScale));
+  run.MosaicRow = mosaicRow();
   if (std::fabs(run.Ycur - run.Ymin) < 1e-11) return false;
   run.Ycur -= run.dY;
   if (run.Ycur < run.Ymin) run.Ycur = run.Ymin;
   return !m_.view->byStep();
+}
+
+// Where the product overflows (a range near the largest double, or so narrow that the scale
+// does), the row comes from the level's share of the range; it is kept within what an int holds,
+// and the image ignores rows outside it.
+std::int32_t CalculationRun::mosaicRow() const {
+  const RunState& run = m_.run;
+  double row = std::trunc(run.LevelNo * run.dY * m_mosaicScale);
+  if (!std::isfinite(row)) {
+    row = std::trunc(run.LevelNo * (run.dY / (run.Ymax - run.Ymin)) * (m_.mosaic.height() - 10));
+  }
+  if (!(row > -1e9)) row = -1e9;
+  if (row > 1e9) row = 1e9;
+  return static_cast<std::int32_t>(row);
 }
 
 void CalculationRun::completion() {

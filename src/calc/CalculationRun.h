@@ -86,6 +86,7 @@ class CalculationRun {
   void drawMosaicRuns();
   double chordAt(double x) const;
   bool advance();
+  std::int32_t mosaicRow() const;
   void completion();
   int yItem();
 

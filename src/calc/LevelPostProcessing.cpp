@@ -13,6 +13,8 @@
 
 #include <cmath>
 #include <exception>
+#include <new>
+#include <stdexcept>
 #include <utility>
 
 namespace msg = run_messages;
@@ -114,6 +116,10 @@ void CalculationRun::recordTieLines(int row) {
       ++run.PairCount;
       recordTieEnd(p, row, true);
       recordTieEnd(q, row, false);
+    } catch (const std::length_error&) {
+      throw;  // the tie points are full: one message ends the scan
+    } catch (const std::bad_alloc&) {
+      throw;  // a message for each tie line would never end
     } catch (const std::exception&) {
       m_.dialogs.message(std::string(msg::kErrorAt) + m_.host.yParameterText() + " = " +
                          formatGeneral(run.Ycur) + "\r" + "X = " + formatGeneral(q.X));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -25,5 +26,11 @@ struct TNode {
 
 using TNodeList = std::vector<TNode>;
 
+// More tie-line ends than this would take gigabytes; only a rapidly wavering energy on a large
+// grid comes near it.
+inline constexpr std::size_t kMaxTiePoints = 10'000'000;
+
 // The run's tie-line end points: TieHigh counts the valid entries the way the counters do.
-void appendTiePoint(TaTZpoint& points, std::int32_t& tieHigh, TZPoint point);
+// Throws std::length_error with the run's message when the limit is reached.
+void appendTiePoint(TaTZpoint& points, std::int32_t& tieHigh, TZPoint point,
+                    std::size_t limit = kMaxTiePoints);
