@@ -45,8 +45,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider input(data, size);
   static const char* const kAxes[] = {"Temperature", "Pressure", "Y", ""};
   const std::string axis = kAxes[input.ConsumeIntegralInRange<int>(0, 3)];
-  const double ymin = input.ConsumeFloatingPointInRange<double>(-2000, 2000);
-  const double ymax = input.ConsumeFloatingPointInRange<double>(-2000, 2000);
+  // Mostly ordinary levels; sometimes any finite double, so that ranges too wide to subtract
+  // or too narrow to step through are tried as well.
+  const bool anyRange = input.ConsumeIntegralInRange<int>(0, 7) == 0;
+  const double ymin = anyRange ? input.ConsumeFloatingPoint<double>()
+                               : input.ConsumeFloatingPointInRange<double>(-2000, 2000);
+  const double ymax = anyRange ? input.ConsumeFloatingPoint<double>()
+                               : input.ConsumeFloatingPointInRange<double>(-2000, 2000);
   const double zvalue = input.ConsumeFloatingPointInRange<double>(-10, 2000);
   const int xPoints = input.ConsumeIntegralInRange<int>(-3, 40);
   const int yPoints = input.ConsumeIntegralInRange<int>(-3, 25);
