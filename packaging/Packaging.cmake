@@ -37,13 +37,14 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Vantle developers")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "calculation of phase diagrams of binary systems
- Vantle scans the temperature, pressure or a free parameter of a binary
- system A-B, takes the lower convex hull of the Gibbs energies of its phases
- at every level and draws the phase diagram with its tie lines, nodes and
- special points. The package holds the Qt desktop program vantle, the
- command-line tool vantle-cli and a database of example problems.")
+# cpack puts the summary first and indents these lines as a Debian description wants.
+set(CPACK_PACKAGE_DESCRIPTION
+    "Vantle scans the temperature, pressure or a free parameter of a binary system A-B,
+takes the lower convex hull of the Gibbs energies of its phases at every level and
+draws the phase diagram with its tie lines, nodes and special points.
+
+The package holds the Qt desktop program vantle, the command-line tool vantle-cli
+and a database of example problems.")
 # The libraries the programs link come from dpkg-shlibdeps; Qt loads its platform plugin at run
 # time, which no linker sees.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
