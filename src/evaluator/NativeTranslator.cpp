@@ -246,6 +246,7 @@ void Translator::prologue() {
   m_out.emit64(0x8000000000000000u);
   m_out.emit64(0x7FFFFFFFFFFFFFFFu);
   m_out.emit64(0x7FFFFFFFFFFFFFFFu);
+  m_out.endbr64();
   for (const auto& base : m_bases) m_out.push(base.first);
   // Calls need rsp 16-byte aligned: the return address and the pushes must make an even count.
   if (m_bases.size() % 2 == 0) m_out.adjustRsp(-8);
@@ -261,15 +262,16 @@ void Translator::finish(int lastRegister) {
   for (auto it = m_bases.rbegin(); it != m_bases.rend(); ++it) m_out.pop(it->first);
   m_out.ret();
   std::vector<std::pair<std::size_t, std::size_t>> exits;  // step, position of its exit
-  for (const auto& [at, step] : m_bails) {
-    auto found = std::find_if(exits.begin(), exits.end(), [&](const auto& e) { return e.first == step; });
+  for (const auto& bail : m_bails) {
+    const std::size_t step = bail.second;
+    auto found = std::find_if(exits.begin(), exits.end(), [step](const auto& e) { return e.first == step; });
     if (found == exits.end()) {
       exits.emplace_back(step, m_out.size());
       m_out.movEaxImm(static_cast<std::uint32_t>(step + 1));
       m_out.patch(m_out.jump(), epilogue);
       found = exits.end() - 1;
     }
-    m_out.patch(at, found->second);
+    m_out.patch(bail.first, found->second);
   }
 }
 

@@ -66,6 +66,10 @@ void Emitter::modrmMemory(int reg, const Mem& mem) {
   else emit32(static_cast<std::uint32_t>(mem.disp));
 }
 
+void Emitter::endbr64() {
+  for (std::uint8_t b : {0xF3, 0x0F, 0x1E, 0xFA}) byte(b);
+}
+
 void Emitter::movImm64(Gpr reg, std::uint64_t value) {
   byte(static_cast<std::uint8_t>(0x48 | (reg >> 3)));
   byte(static_cast<std::uint8_t>(0xB8 | (reg & 7)));

@@ -31,6 +31,8 @@ class Emitter {
   void op(Op op, int xmm, int otherXmm);
   void op(Op op, int xmm, const Mem& mem);
 
+  // A no-op before CET; with indirect branch tracking, the mark an indirect call must land on.
+  void endbr64();
   void movImm64(Gpr reg, std::uint64_t value);
   void movEaxImm(std::uint32_t value);
   void xorEaxEax();

@@ -6,11 +6,14 @@
 
 #include <algorithm>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <fstream>
 #include <limits>
 #include <memory>
 #include <random>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -211,12 +214,51 @@ TEST(NativeCodeTest, TypicalFormulasRunAsNativeCode) {
 
 #if defined(__x86_64__) && defined(__linux__)
 
+// Bytes in anonymous read-and-execute mappings (the kernel merges neighbouring ones).
+std::size_t nativeCodeBytes() {
+  std::ifstream maps("/proc/self/maps");
+  std::size_t bytes = 0;
+  for (std::string line; std::getline(maps, line);) {
+    std::istringstream fields(line);
+    std::string range, perms, offset, device, inode, path;
+    fields >> range >> perms >> offset >> device >> inode >> path;
+    if (perms != "r-xp" || inode != "0" || !path.empty()) continue;
+    const std::size_t dash = range.find('-');
+    std::uintptr_t begin = 0, end = 0;
+    std::from_chars(range.data(), range.data() + dash, begin, 16);
+    std::from_chars(range.data() + dash + 1, range.data() + range.size(), end, 16);
+    bytes += end - begin;
+  }
+  return bytes;
+}
+
+TEST(NativeCodeTest, CodeIsUnmappedWithItsProgram) {
+  auto parser = std::make_unique<TParser>();
+  parser->setExpression("X*LN(X)+(1-X)*LN(1-X)");
+  const std::size_t before = nativeCodeBytes();
+  ASSERT_GT(before, 0u);
+  for (int i = 0; i < 2000; ++i) {
+    parser->setExpression(i % 2 ? "X*LN(X)+(1-X)*LN(1-X)" : "SQRT(X)^3");
+    ASSERT_TRUE(parser->runsNativeCode());
+  }
+  EXPECT_EQ(nativeCodeBytes(), before);
+  std::vector<std::unique_ptr<TParser>> many(500);
+  for (auto& p : many) {
+    p = std::make_unique<TParser>();
+    p->setExpression("X+1");
+  }
+  EXPECT_GE(nativeCodeBytes(), before + 500 * 4096);
+  many.clear();
+  parser.reset();
+  EXPECT_LT(nativeCodeBytes(), before);
+}
+
 // Operands scattered over more address ranges than the code keeps base registers for.
 TEST(NativeCodeTest, OperandsFarApartAreReached) {
   constexpr int kRegions = 8;
   std::vector<double*> variables;
   for (int k = 0; k < kRegions; ++k) {
-    void* hint = reinterpret_cast<void*>((std::uintptr_t{0x100} + 0x40 * static_cast<std::uintptr_t>(k)) << 32);
+    void* hint = reinterpret_cast<void*>((std::uintptr_t{0x5000} + 0x10 * static_cast<std::uintptr_t>(k)) << 32);
     void* p = mmap(hint, 4096, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     ASSERT_NE(p, MAP_FAILED);
     variables.push_back(static_cast<double*>(p) + k);
