@@ -42,11 +42,12 @@ bool SettingsFile::programFolderWritable() const {
   return folder.isDir() && folder.isWritable();
 }
 
+// Without a file in the current folder the settings come from where the last close wrote
+// them, or a program started elsewhere than its own folder would never see them again.
 QString SettingsFile::readPath() const {
   const QString local = QDir::current().filePath(QLatin1String(kFileName));
-  if (QFileInfo::exists(local) || programFolderWritable() || m_userConfigFolder.isEmpty())
-    return local;
-  return QDir(m_userConfigFolder).filePath(QLatin1String(kFileName));
+  if (QFileInfo::exists(local)) return local;
+  return writePath();
 }
 
 QString SettingsFile::writePath() const {

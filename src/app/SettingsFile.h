@@ -20,9 +20,10 @@ struct Settings {
   std::uint32_t mosaicColor = 0;  // 0 when not given
 };
 
-// Where the settings file is read and written. They are read from the current folder and
-// written next to the program; an installed program cannot write its own folder, so its
-// settings go to (and are read back from) the user's configuration folder.
+// Where the settings file is read and written. They are written next to the program; an
+// installed program cannot write its own folder, so its settings go to the user's
+// configuration folder. The current folder's file, when there is one, is read first;
+// otherwise the file is read back from where it is written.
 class SettingsFile {
  public:
   static constexpr const char* kFileName = "Vantlesol.cfg";
@@ -30,8 +31,7 @@ class SettingsFile {
 
   SettingsFile(QString programFolder, QString userConfigFolder);
 
-  // The file read at start-up: the current folder's when it exists, else the user's
-  // configuration folder's when the program's folder cannot be written.
+  // The file read at start-up: the current folder's when it exists, else writePath().
   QString readPath() const;
   QString writePath() const;
 

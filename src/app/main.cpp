@@ -21,7 +21,7 @@ const char* const kUsage =
     "usage: vantle [--help | --version]\n"
     "\n"
     "Vantle computes phase diagrams of binary systems. It opens the working problem\n"
-    "database named in Vantlesol.cfg of the current folder (Problems.d when none is named)\n"
+    "database named in its settings, Vantlesol.cfg (Problems.d when none is named)\n"
     "and asks for one when that file does not exist.\n";
 
 // Answered before the application object exists, so they need no display.

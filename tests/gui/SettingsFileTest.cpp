@@ -76,3 +76,17 @@ TEST(SettingsFileTest, UnwritableProgramFolderUsesTheUserConfigFolder) {
   EXPECT_EQ(settingsFile.read().workingFileName, QStringLiteral("y.d"));
   QDir::setCurrent(oldCurrent);
 }
+
+TEST(SettingsFileTest, SettingsWrittenNextToTheProgramAreReadBackFromElsewhere) {
+  TempDir dir;
+  const QString oldCurrent = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(dir.path().string())));
+  const QString program = QString::fromStdString(dir.file("program"));
+  QDir().mkpath(program);
+  const SettingsFile settingsFile(program, QString::fromStdString(dir.file("config")));
+
+  ASSERT_TRUE(settingsFile.write(QRect(1, 2, 3, 4), QStringLiteral("kept.d"), 7));
+  EXPECT_EQ(settingsFile.readPath(), settingsFile.writePath());
+  EXPECT_EQ(settingsFile.read().workingFileName, QStringLiteral("kept.d"));
+  QDir::setCurrent(oldCurrent);
+}
