@@ -62,8 +62,10 @@ int runAdd(int argc, char** argv) {
   Workbench bench(dialogs, view);
   ProblemTable& table = bench.table();
   if (std::filesystem::exists(database)) {
-    table.setTableName(database);
-    table.open();
+    // Opened as the program opens it, normalised, so that the file saved below is one the
+    // program will not rewrite merely by opening and closing it.
+    bench.openDatabase(database);
+    if (table.editing()) return 1;  // the normalisation refused a record; its warning is shown
   } else {
     table.openEmpty();
   }
@@ -78,6 +80,8 @@ int runAdd(int argc, char** argv) {
   }
   bench.rules().yParameterChanged();
   if (!table.post()) return 1;
+  // The new record too: the program cuts a stored Z label at its comma when it opens a file.
+  if (!bench.rules().normalise()) return 1;
   table.save(database);
   return 0;
 }
