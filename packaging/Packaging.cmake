@@ -18,12 +18,11 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/problems
         DESTINATION ${VANTLE_INSTALL_DATADIR}/examples
         FILES_MATCHING PATTERN "*.txt")
 
-install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/docs/packaging.md
-        DESTINATION ${VANTLE_INSTALL_DOCDIR})
-# The README's pictures, at the relative place its links expect.
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/screenshots
-        DESTINATION ${VANTLE_INSTALL_DOCDIR}/docs
-        FILES_MATCHING PATTERN "*.png")
+# The README and the user guide keep the repository's layout, so that their links work.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${VANTLE_INSTALL_DOCDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs
+        DESTINATION ${VANTLE_INSTALL_DOCDIR}
+        FILES_MATCHING PATTERN "*.md" PATTERN "*.png")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vantle)
