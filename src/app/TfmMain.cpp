@@ -92,7 +92,10 @@ void TfmMain::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  FormDestroy();
+  if (!FormDestroy()) {
+    event->ignore();
+    return;
+  }
   if (m_mosaicWindow) m_mosaicWindow->close();
   if (m_diagramWindow) m_diagramWindow->close();
   if (m_specPointsWindow) m_specPointsWindow->close();

@@ -151,7 +151,7 @@ class TfmMain : public QMainWindow, public ProblemView, public RunView {
 
   // Start-up and shutdown (TfmMainStartup.cpp).
   void FormCreate();
-  void FormDestroy();
+  bool FormDestroy();
   void applyPlacement(const QRect& placement);
   QRect placement() const;
   void writeSettings();

@@ -91,15 +91,20 @@ QRect TfmMain::placement() const {
   return QRect(pos(), size());
 }
 
-void TfmMain::FormDestroy() {
-  if (m_formDestroyed) return;
+// False when the database could not be saved: the window then stays open with the edits, and
+// the user can make room, or untick "Save" to leave without them. The file on disk is the old one.
+bool TfmMain::FormDestroy() {
+  if (m_formDestroyed) return true;
+  if (m_chbSave->isChecked()) {
+    bool posted = false;
+    if (!guarded([&] { posted = m_workbench->postPending(); })) return false;
+    if (posted) {
+      if (!guarded([&] { m_workbench->saveIfModified(); })) return false;
+      guarded([&] { writeSettings(); });
+    }
+  }
   m_formDestroyed = true;
-  if (!m_chbSave->isChecked()) return;
-  guarded([&] {
-    if (!m_workbench->postPending()) return;
-    m_workbench->saveIfModified();
-    writeSettings();
-  });
+  return true;
 }
 
 void TfmMain::writeSettings() {

@@ -172,6 +172,51 @@ TEST_F(TfmMainTest, ShutdownSavesTheNormalisedDatabase) {
   EXPECT_TRUE(QFile::exists(writtenSettings()));
 }
 
+// The database's folder disappears under the program (a removed stick, a deleted folder):
+// closing must not take the edits with it.
+TEST_F(TfmMainTest, ShutdownWhoseSaveFailsKeepsTheWindowOpen) {
+  const QString folder = QDir(workDir()).filePath(QStringLiteral("stick"));
+  QDir().mkpath(folder);
+  const QString database = QDir(folder).filePath(QStringLiteral("Work.d"));
+  writeProblems(database.toStdString(), {{"A"}});
+  files.answer = database.toStdString();
+  TfmMain& main = start();
+  main.show();
+  ProblemTable& table = main.workbench().table();
+  table.edit();
+  table.setString("ProblemName", "Edited");
+  ASSERT_TRUE(QDir(folder).removeRecursively());
+
+  EXPECT_FALSE(main.close());
+  EXPECT_TRUE(main.isVisible());
+  ASSERT_FALSE(dialogs.calls.empty());
+  EXPECT_EQ(dialogs.calls.back().text, "Cannot create file " + database.toStdString());
+  EXPECT_EQ(table.asString("ProblemName"), "Edited");
+  EXPECT_FALSE(QFile::exists(writtenSettings()));
+
+  // With room again, the next close saves the edits.
+  QDir().mkpath(folder);
+  EXPECT_TRUE(main.close());
+  EXPECT_EQ(readTable(database.toStdString()).records.size(), 1u);
+  EXPECT_TRUE(QFile::exists(writtenSettings()));
+}
+
+TEST_F(TfmMainTest, ShutdownWithoutSaveLeavesAfterAFailedSave) {
+  const QString folder = QDir(workDir()).filePath(QStringLiteral("stick"));
+  QDir().mkpath(folder);
+  const QString database = QDir(folder).filePath(QStringLiteral("Work.d"));
+  writeProblems(database.toStdString(), {{"A"}});
+  files.answer = database.toStdString();
+  TfmMain& main = start();
+  main.show();
+  main.workbench().table().edit();
+  main.workbench().table().setString("ProblemName", "Edited");
+  ASSERT_TRUE(QDir(folder).removeRecursively());
+  EXPECT_FALSE(main.close());
+  main.chbSave().setChecked(false);
+  EXPECT_TRUE(main.close());
+}
+
 TEST_F(TfmMainTest, ShutdownThatMustNotSaveWritesNothing) {
   struct Case {
     const char* situation;
