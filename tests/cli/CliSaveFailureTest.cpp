@@ -1,3 +1,4 @@
+#include "support/ChildProcess.h"
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
 #include "support/TestPaths.h"
@@ -37,32 +38,6 @@ std::vector<std::string> entries(const fs::path& dir) {
 std::vector<std::string> addArgs(const std::string& db, const std::string& name) {
   return {"add", db, "--set", "ProblemName=" + name, "--set", "Yparameter=Temperature",
           "--set", "Zvalue=1"};
-}
-
-// Runs the body in a child process, as "nobody" when the tests run as root (permissions do not
-// bind root), with the folder handed over to it. Its failures make the child exit with 1.
-template <typename Body>
-void inChild(const fs::path& dir, bool unprivileged, Body body) {
-  constexpr uid_t kNobody = 65534;
-  const bool dropRoot = unprivileged && ::geteuid() == 0;
-  if (dropRoot) {
-    for (const auto& entry : fs::recursive_directory_iterator(dir))
-      ASSERT_EQ(::chown(entry.path().c_str(), kNobody, kNobody), 0);
-    ASSERT_EQ(::chown(dir.c_str(), kNobody, kNobody), 0);
-  }
-  std::fflush(nullptr);
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    if (dropRoot && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(2);
-    body();
-    std::fflush(nullptr);
-    ::_exit(::testing::Test::HasFailure() ? 1 : 0);
-  }
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-      << "the checks in the child process failed (their messages are above)";
 }
 
 }  // namespace

@@ -174,18 +174,32 @@ TEST_F(TfmMainTest, ShutdownSavesTheNormalisedDatabase) {
 
 // The database's folder disappears under the program (a removed stick, a deleted folder):
 // closing must not take the edits with it.
-TEST_F(TfmMainTest, ShutdownWhoseSaveFailsKeepsTheWindowOpen) {
-  const QString folder = QDir(workDir()).filePath(QStringLiteral("stick"));
-  QDir().mkpath(folder);
-  const QString database = QDir(folder).filePath(QStringLiteral("Work.d"));
-  writeProblems(database.toStdString(), {{"A"}});
-  files.answer = database.toStdString();
-  TfmMain& main = start();
-  main.show();
+namespace {
+
+class VanishingFolderTest : public MainWindowFixture {
+ protected:
+  // The window on a database in its own folder, with an edit pending; then the folder goes.
+  TfmMain& startEditingThenRemoveTheFolder() {
+    QDir().mkpath(folder());
+    writeProblems(database().toStdString(), {{"A"}});
+    files.answer = database().toStdString();
+    TfmMain& main = start();
+    main.show();
+    main.workbench().table().edit();
+    main.workbench().table().setString("ProblemName", "Edited");
+    EXPECT_TRUE(QDir(folder()).removeRecursively());
+    return main;
+  }
+  QString folder() const { return QDir(workDir()).filePath(QStringLiteral("stick")); }
+  QString database() const { return QDir(folder()).filePath(QStringLiteral("Work.d")); }
+};
+
+}  // namespace
+
+TEST_F(VanishingFolderTest, ShutdownWhoseSaveFailsKeepsTheWindowOpen) {
+  TfmMain& main = startEditingThenRemoveTheFolder();
+  const QString database = this->database();
   ProblemTable& table = main.workbench().table();
-  table.edit();
-  table.setString("ProblemName", "Edited");
-  ASSERT_TRUE(QDir(folder).removeRecursively());
 
   EXPECT_FALSE(main.close());
   EXPECT_TRUE(main.isVisible());
@@ -195,23 +209,14 @@ TEST_F(TfmMainTest, ShutdownWhoseSaveFailsKeepsTheWindowOpen) {
   EXPECT_FALSE(QFile::exists(writtenSettings()));
 
   // With room again, the next close saves the edits.
-  QDir().mkpath(folder);
+  QDir().mkpath(folder());
   EXPECT_TRUE(main.close());
   EXPECT_EQ(readTable(database.toStdString()).records.size(), 1u);
   EXPECT_TRUE(QFile::exists(writtenSettings()));
 }
 
-TEST_F(TfmMainTest, ShutdownWithoutSaveLeavesAfterAFailedSave) {
-  const QString folder = QDir(workDir()).filePath(QStringLiteral("stick"));
-  QDir().mkpath(folder);
-  const QString database = QDir(folder).filePath(QStringLiteral("Work.d"));
-  writeProblems(database.toStdString(), {{"A"}});
-  files.answer = database.toStdString();
-  TfmMain& main = start();
-  main.show();
-  main.workbench().table().edit();
-  main.workbench().table().setString("ProblemName", "Edited");
-  ASSERT_TRUE(QDir(folder).removeRecursively());
+TEST_F(VanishingFolderTest, ShutdownWithoutSaveLeavesAfterAFailedSave) {
+  TfmMain& main = startEditingThenRemoveTheFolder();
   EXPECT_FALSE(main.close());
   main.chbSave().setChecked(false);
   EXPECT_TRUE(main.close());

@@ -1,6 +1,7 @@
 #include "base/Errors.h"
 #include "storage/FieldCodec.h"
 #include "storage/TableImage.h"
+#include "support/ChildProcess.h"
 #include "support/ExpectThrowMsg.h"
 
 #include <gtest/gtest.h>
@@ -63,31 +64,6 @@ class TableFileTest : public ::testing::Test {
   fs::path m_dir;
 };
 
-// Permissions do not bind root, and CI runs as root: there the checks run in a child process
-// that has become "nobody", in a folder handed over to it.
-template <typename Body>
-void asUnprivileged(const fs::path& dir, Body body) {
-  if (::geteuid() != 0) {
-    body();
-    return;
-  }
-  constexpr uid_t kNobody = 65534;
-  ASSERT_EQ(::chown(dir.c_str(), kNobody, kNobody), 0);
-  std::fflush(nullptr);
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(2);
-    body();
-    std::fflush(nullptr);
-    ::_exit(::testing::Test::HasFailure() ? 1 : 0);
-  }
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-      << "the checks as an unprivileged user failed (their messages are above)";
-}
-
 }  // namespace
 
 TEST_F(TableFileTest, ReadFailuresNameTheFile) {
@@ -104,7 +80,7 @@ TEST_F(TableFileTest, ReadFailuresNameTheFile) {
 }
 
 TEST_F(TableFileTest, UnreadableFileCannotBeOpened) {
-  asUnprivileged(m_dir, [&] {
+  inChild(m_dir, true, [&] {
     put(path("locked.d"), "x");
     fs::permissions(path("locked.d"), fs::perms::none);
     EXPECT_THROW_MSG(readTable(path("locked.d")), EDatabaseError,
@@ -167,7 +143,7 @@ TEST_F(TableFileTest, WriteErrorKeepsTheOldFile) {
 }
 
 TEST_F(TableFileTest, ReadOnlyFolderOrFileIsNotReplaced) {
-  asUnprivileged(m_dir, [&] {
+  inChild(m_dir, true, [&] {
     const std::string file = path("Problems.d");
     writeTable(oneProblem("Old"), file);
     const std::string before = get(file);
