@@ -1,8 +1,9 @@
-#include "problem/ProblemView.h"
-#include "problem/PhaseLists.h"
-#include "workbench/Workbench.h"
-
 #include "base/UserDialogs.h"
+#include "problem/DescriptionSettings.h"
+#include "problem/PhaseDescription.h"
+#include "problem/PhaseLists.h"
+#include "problem/ProblemView.h"
+#include "workbench/Workbench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -52,7 +53,7 @@ class ScanBench {
     t.setString("ProblemName", "bench");
     t.setString("Functs", p.functs);
     t.setString("Yparameter", "Temperature");
-    m_bench.rules().yParameterChanged();
+    m_bench.yParameterChanged();
     t.setFloat("Zvalue", 1);
     t.setFloat("Ymin", p.ymin);
     t.setFloat("Ymax", p.ymax);
@@ -62,6 +63,7 @@ class ScanBench {
     t.post();
   }
   Workbench& bench() { return m_bench; }
+  QuietDialogs& dialogs() { return m_dialogs; }
   void scan() {
     m_bench.table().moveTo(0);  // a new scan from Ymax
     m_bench.sbRunClick();
@@ -84,7 +86,7 @@ void reportScan(benchmark::State& state, ScanBench& scan, double evaluationsPerS
 
 // Evaluations of one scan: per level and column the ideal-mixing term, every variable and
 // every solution phase; per point phase the ideal-mixing term, the variables and the phase.
-double evaluationsPerScan(Workbench& bench) {
+double evaluationsPerScan(const Workbench& bench) {
   const PhaseLists& lists = bench.phases();
   const double levels = bench.grid().rowCount() - 1;
   const double columns = bench.grid().colCount() - 1;
@@ -110,11 +112,14 @@ void runScan(benchmark::State& state, const Problem& problem) {
 void runEvaluationsOnly(benchmark::State& state, const Problem& problem) {
   ScanBench scan(problem, static_cast<int>(state.range(0)));
   scan.scan();
-  Workbench& bench = scan.bench();
-  PhaseLists& lists = bench.phases();
-  const auto& columns = bench.calculation().XList();
+  const Workbench& bench = scan.bench();
+  const auto& columns = bench.XList();
   const RunState& run = bench.run();
-  TParser& sid = bench.sidParser();
+  // Evaluators of its own, parsed from the same description as the scan's.
+  PhaseLists lists;
+  TParser sid;
+  DescriptionSettings settings;
+  PhaseDescription(lists, sid, settings, scan.dialogs()).ParsePhaseText(problem.functs);
   const double evaluations = evaluationsPerScan(bench);
   const int levels = bench.grid().rowCount() - 1;
   double* sidX = sid.SetVariable("X", 0);

@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   table.setString("ProblemName", "fuzz");
   table.setString("Functs", functs);
   table.setString("Yparameter", axis);
-  bench.rules().yParameterChanged();
+  bench.yParameterChanged();
   table.setFloat("Ymin", ymin);
   table.setFloat("Ymax", ymax);
   table.setFloat("Zvalue", zvalue);
@@ -88,16 +88,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const RunState& run = bench.run();
   if (run.PrepareFailed) return 0;
   check(bench.grid().rowCount() == run.LevelNo + 2);
-  check(run.TieHigh < static_cast<int>(bench.tiePoints().size()));
-  for (int i = 0; i <= run.TieHigh; ++i) {
-    const TZPoint& p = bench.tiePoints()[static_cast<std::size_t>(i)];
-    check(p.X >= run.Xmin - 1e-9 && p.X <= run.Xmax + 1e-9);
-  }
-  try {
-    bench.findSpecialPoints();
-  } catch (const std::exception&) {
-    return 0;
-  }
-  for (const TNode& node : bench.nodeList()) check(node.XLeft <= node.X && node.X <= node.XRight);
+  check(static_cast<int>(bench.tiePoints().size()) == run.TieHigh + 1);
+  for (const TZPoint& p : bench.tiePoints()) check(p.X >= run.Xmin - 1e-9 && p.X <= run.Xmax + 1e-9);
+  bench.analyse();
+  if (bench.analysis().failed()) return 0;
+  for (const TNode& node : bench.analysis().NodeList)
+    check(node.XLeft <= node.X && node.X <= node.XRight);
   return 0;
 }

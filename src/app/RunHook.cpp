@@ -65,16 +65,13 @@ void settle() {
 void RunHook::schedule(TfmMain& window) const {
   const RunHook hook = *this;
   QTimer::singleShot(500, &window, [&window, hook] {
-    ProblemTable& table = window.workbench().table();
-    int found = -1;
-    for (int i = 0; table.active() && i < table.recordCount(); ++i)
-      if (QString::fromStdString(table.nameAt(i)) == hook.problem) found = i;
-    if (found < 0) {
+    Workbench& bench = window.workbench();
+    if (!bench.selectProblem(hook.problem.toStdString())) {
       std::fprintf(stderr, "vantle: no problem named %s\n", hook.problem.toLocal8Bit().constData());
       QCoreApplication::exit(2);
       return;
     }
-    table.moveTo(found);
+    ProblemTable& table = bench.table();
     if (hook.points > 0) {
       table.edit();
       table.setInteger("XPoints", hook.points);

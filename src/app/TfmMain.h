@@ -180,6 +180,7 @@ class TfmMain : public QMainWindow, public ProblemView, public RunView {
 
   // The diagram and special points windows (TfmMainDiagram.cpp).
   void runCompleted();
+  void drawDiagram();
   void fillSpecialPointsTable();
 
   // While an unpaused scan runs, nothing may replace the database under it.

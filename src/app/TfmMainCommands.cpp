@@ -52,19 +52,11 @@ void TfmMain::N5Click() {
     }
     Workbench& bench = *m_workbench;
     if (!saveBeforeLeaving(bench, m_chbSave->isChecked())) return;
-    ProblemTable& table = bench.table();
-    // The deletions stay in memory: the table keeps its field descriptions for the new file.
-    table.first();
-    while (table.recordCount() > 0) table.deleteRecord();
-    bench.setWorkingFileName(name);
     {
       ReloadGuard reload(*this);
-      table.setTableName(name);
-      table.save(name);
-      table.open();
+      bench.createDatabase(name);
     }
     setWindowTitle(QString::fromStdString(name));
-    bench.rules().setDatabaseModified(false);
   });
 }
 
@@ -77,8 +69,8 @@ void TfmMain::N3Click() { close(); }
 
 void TfmMain::N4Click() {
   guarded([&] {
-    RunState& run = m_workbench->run();
-    if (const auto chosen = m_modalDialogs.chooseColor(run.MosaicColor)) run.MosaicColor = *chosen;
+    if (const auto chosen = m_modalDialogs.chooseColor(m_workbench->mosaicColor()))
+      m_workbench->setMosaicColor(*chosen);
   });
 }
 

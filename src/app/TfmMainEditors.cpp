@@ -142,7 +142,7 @@ void TfmMain::fieldEditorExit(FieldEditor& editor) {
   const QScopedValueRollback<bool> exiting(m_exiting, true);
   guarded([&] { writeFieldEditor(editor); });
   if (editor.field == ProblemField::Zvalue)
-    guarded([&] { m_workbench->rules().zEditorExit(); });
+    guarded([&] { m_workbench->zEditorExit(); });
   showFieldEditor(editor, false);
 }
 
@@ -176,7 +176,7 @@ void TfmMain::dbcbYChange(int item) {
   guarded([&] {
     m_workbench->table().setString(fieldName(ProblemField::Yparameter),
                                    m_dbcbY->itemText(item).toStdString());
-    m_workbench->rules().yParameterChanged();
+    m_workbench->yParameterChanged();
   });
 }
 

@@ -39,15 +39,14 @@ QString defaultDatabase() {
 
 void TfmMain::FormCreate() {
   Workbench& bench = *m_workbench;
-  bench.rules().setDatabaseModified(false);
-  bench.table().close();
+  bench.closeDatabase();
 
   const Settings settings = m_settingsFile.read();
   if (settings.placement) applyPlacement(*settings.placement);
   QString fileName = settings.workingFileName;
   if (fileName.isEmpty()) fileName = defaultDatabase();
-  bench.run().MosaicColor =
-      settings.mosaicColor == 0 ? Workbench::kDefaultMosaicColor : settings.mosaicColor;
+  bench.setMosaicColor(settings.mosaicColor == 0 ? Workbench::kDefaultMosaicColor
+                                                 : settings.mosaicColor);
   bench.setWorkingFileName(fileName.toStdString());
 
   if (!QFileInfo(fileName).isFile()) {
@@ -109,6 +108,6 @@ bool TfmMain::FormDestroy() {
 
 void TfmMain::writeSettings() {
   const QString fileName = QString::fromStdString(m_workbench->workingFileName());
-  if (!m_settingsFile.write(placement(), fileName, m_workbench->run().MosaicColor))
+  if (!m_settingsFile.write(placement(), fileName, m_workbench->mosaicColor()))
     throw std::runtime_error(appmsg::cannotCreateFile(m_settingsFile.writePath()).toStdString());
 }

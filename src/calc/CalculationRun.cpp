@@ -15,6 +15,7 @@
 #include "problem/ProblemFields.h"
 #include "problem/ProblemMessages.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace msg = run_messages;
@@ -45,10 +46,10 @@ void CalculationRun::sbRunClick() {
   if (m_running) return;
   RunningFlag flag(m_running);
   RunState& run = m_.run;
-  m_.view->mosaicHide();
-  if (m_.view->showMosaicDiagram()) m_.view->mosaicShow(/*keepMainInFront=*/true);
-  const bool byStep = m_.view->byStep();
-  const bool complete = std::fabs(run.Ycur - run.Ymin) < 1e-11;
+  m_view->mosaicHide();
+  if (m_view->showMosaicDiagram()) m_view->mosaicShow(/*keepMainInFront=*/true);
+  const bool byStep = m_view->byStep();
+  const bool complete = isScanComplete();
   // A paused run continues only with the evaluators it started with.
   const bool sameParse = m_slotsGeneration == m_.phases.generation;
   if (!(byStep && !complete && run.Ycur < run.Ymax && sameParse)) {
@@ -61,18 +62,18 @@ void CalculationRun::sbRunClick() {
 bool CalculationRun::restart() {
   m_.host.PrepareProblem();
   if (m_.run.PrepareFailed || !checkRanges()) return false;
-  m_.view->setCaptions(m_.host.problemName());
-  m_.nodeList.clear();
-  m_.view->chartRemoveAllSeries();
-  for (const auto& phase : m_.phases.SolutionPhases) m_.view->chartAddSeries(phase.text, false);
+  m_view->setCaptions(m_.host.problemName());
+  m_.host.runRestarted();
+  m_view->chartRemoveAllSeries();
+  for (const auto& phase : m_.phases.SolutionPhases) m_view->chartAddSeries(phase.text, false);
   buildXList();
   const std::size_t phaseCount = m_.phases.PointPhases.size() + m_.phases.SolutionPhases.size();
   m_levelPoints.assign(phaseCount * m_xList.size(), TDPoint{});
-  m_.view->chartAddSeries("Convex", true);
-  m_.mosaic.reset(m_.view->mosaicControlWidth(), m_.view->mosaicControlHeight());
-  m_.view->mosaicChanged();
+  m_view->chartAddSeries("Convex", true);
+  m_mosaic.reset(m_view->mosaicControlWidth(), m_view->mosaicControlHeight());
+  m_view->mosaicChanged();
   cacheSlots();
-  m_.view->processPendingMessages();
+  m_view->processPendingMessages();
   return true;
 }
 
@@ -133,7 +134,7 @@ void CalculationRun::buildXList() {
       }
     }
   }
-  PhaseGrid& grid = m_.grid;
+  PhaseGrid& grid = m_grid;
   grid.clear();
   grid.setColCount(static_cast<int>(m_xList.size()) + 1);
   grid.setRowCount(2);
@@ -151,10 +152,10 @@ void CalculationRun::buildXList() {
 
 void CalculationRun::continueRun() {
   RunState& run = m_.run;
-  m_mosaicScale = (m_.mosaic.height() - 10) / (run.Ymax - run.Ymin);
-  const bool byStep = m_.view->byStep();
-  m_.view->setProblemGridEnabled(byStep);
-  if (!byStep && m_.view->showMosaicDiagram()) m_.view->mosaicShow(/*keepMainInFront=*/false);
+  m_mosaicScale = (m_mosaic.height() - 10) / (run.Ymax - run.Ymin);
+  const bool byStep = m_view->byStep();
+  m_view->setProblemGridEnabled(byStep);
+  if (!byStep && m_view->showMosaicDiagram()) m_view->mosaicShow(/*keepMainInFront=*/false);
   while (run.Ycur >= run.Ymin) {
     computeLevel();
     if (!advance()) break;
@@ -166,13 +167,13 @@ void CalculationRun::continueRun() {
 // while pending messages were processed.
 bool CalculationRun::advance() {
   RunState& run = m_.run;
-  m_.view->processPendingMessages();
+  m_view->processPendingMessages();
   if (m_slotsGeneration != m_.phases.generation) return false;
   run.MosaicRow = mosaicRow();
-  if (std::fabs(run.Ycur - run.Ymin) < 1e-11) return false;
+  if (isScanComplete()) return false;
   run.Ycur -= run.dY;
   if (run.Ycur < run.Ymin) run.Ycur = run.Ymin;
-  return !m_.view->byStep();
+  return !m_view->byStep();
 }
 
 // Where the product overflows (a range near the largest double, or so narrow that the scale
@@ -182,17 +183,31 @@ std::int32_t CalculationRun::mosaicRow() const {
   const RunState& run = m_.run;
   double row = std::trunc(run.LevelNo * run.dY * m_mosaicScale);
   if (!std::isfinite(row)) {
-    row = std::trunc(run.LevelNo * (run.dY / (run.Ymax - run.Ymin)) * (m_.mosaic.height() - 10));
+    row = std::trunc(run.LevelNo * (run.dY / (run.Ymax - run.Ymin)) * (m_mosaic.height() - 10));
   }
   if (!(row > -1e9)) row = -1e9;
   if (row > 1e9) row = 1e9;
   return static_cast<std::int32_t>(row);
 }
 
+bool CalculationRun::isScanComplete() const { return std::fabs(m_.run.Ycur - m_.run.Ymin) < 1e-11; }
+
+void CalculationRun::clearTiePoints(std::size_t capacity) {
+  m_tiePoints.assign(capacity, TZPoint{});
+  m_.run.TieHigh = -1;
+}
+
+RunRecords CalculationRun::records() const {
+  const auto count = static_cast<std::size_t>(std::max(m_.run.TieHigh + 1, 0));
+  return RunRecords{m_.run, m_grid,
+                    std::span<const TZPoint>(m_tiePoints.data(), std::min(count, m_tiePoints.size())),
+                    m_xList, m_mosaic};
+}
+
 void CalculationRun::completion() {
-  if (!(std::fabs(m_.run.Ycur - m_.run.Ymin) < 1e-11)) return;
+  if (!isScanComplete()) return;
   if (m_slotsGeneration != m_.phases.generation) return;
-  m_.view->setProblemGridEnabled(true);
-  m_.view->setDiagramEnabled(true);
+  m_view->setProblemGridEnabled(true);
+  m_view->setDiagramEnabled(true);
   m_.host.runCompleted();
 }

@@ -1,20 +1,20 @@
 #pragma once
 
+#include "calc/MosaicImage.h"
+#include "calc/PhaseGrid.h"
 #include "calc/QH_unit.h"
+#include "calc/ResultRecords.h"
+#include "calc/RunRecords.h"
+#include "calc/RunView.h"
 #include "calc/TDPoint.h"
 
 #include <cstdint>
 #include <string>
 
-class MosaicImage;
-class PhaseGrid;
-class RunView;
 class TParser;
 class UserDialogs;
 struct PhaseLists;
 struct RunState;
-struct TZPoint;
-struct TNode;
 
 // What the run needs from its owner besides the data it works on.
 class RunHost {
@@ -25,27 +25,24 @@ class RunHost {
   virtual std::string problemName() = 0;
   // The text the Y parameter box shows ("Temperature", "Pressure", "Y" or "").
   virtual std::string yParameterText() = 0;
-  // A scan reached Ymin: the diagram is drawn and the special points refreshed.
+  // A restart passed its checks: the results of the last run are about to be replaced.
+  virtual void runRestarted() = 0;
+  // A scan reached Ymin: its records are complete.
   virtual void runCompleted() = 0;
 };
 
-// The data a run reads and writes; the owner keeps all of it alive.
+// What a run reads and writes besides its own records; the owner keeps all of it alive.
 struct RunParts {
   RunState& run;
   PhaseLists& phases;
   TParser& sidParser;
-  PhaseGrid& grid;
-  std::vector<TZPoint>& tiePoints;
-  std::vector<TNode>& nodeList;
-  MosaicImage& mosaic;
-  RunView* view;  // replaced by setView
   UserDialogs& dialogs;
   RunHost& host;
 };
 
 // The Run command: a scan of the vertical axis from Ymax down to Ymin, continuous or one level
 // per click, with each level's hull points turned into a grid row, tie lines, the working
-// chart's curves and a mosaic row.
+// chart's curves and a mosaic row. It owns those records; they live until the next restart.
 class CalculationRun {
  public:
   // Larger grids are refused rather than exhausting the memory (4 bytes a cell).
@@ -58,9 +55,16 @@ class CalculationRun {
   // is ignored.
   void sbRunClick();
   bool running() const { return m_running; }
-  void setView(RunView& view) { m_.view = &view; }
+  // The windows a run talks to; until one is set the run shows nothing.
+  void setView(RunView& view) { m_view = &view; }
+  RunView& view() { return *m_view; }
+  // Ycur has reached Ymin: the last scan ran to its end (a failed restart leaves it as it was).
+  bool isScanComplete() const;
+  // The preparation's share: room for a tie line per level, none recorded.
+  void clearTiePoints(std::size_t capacity);
 
   const TXList& XList() const { return m_xList; }
+  RunRecords records() const;
 
  private:
   struct EvaluatorSlots;
@@ -91,6 +95,11 @@ class CalculationRun {
   int yItem();
 
   RunParts m_;
+  NullRunView m_nullView;
+  RunView* m_view = &m_nullView;
+  PhaseGrid m_grid;
+  TaTZpoint m_tiePoints;
+  MosaicImage m_mosaic;
   TXList m_xList;
   TaTpoint m_levelPoints;
   TaTpoint m_hullPoints;

@@ -73,11 +73,11 @@ void CalculationRun::postProcess() {
   if (m_showChart) addConvexSeries();
   recordTieLines(row);
   if (m_showMosaic) drawMosaicRuns();
-  if (m_showMosaic) m_.view->mosaicChanged();
+  if (m_showMosaic) m_view->mosaicChanged();
 }
 
 void CalculationRun::writeGridRow(int row) {
-  PhaseGrid& grid = m_.grid;
+  PhaseGrid& grid = m_grid;
   grid.setRowCount(m_.run.LevelNo + 2);
   grid.setCell(0, row, formatFloat("0.######", m_.run.Ycur));
   for (int c = 1; c < grid.colCount(); ++c) grid.setCellId(c, row, m_twoPhaseId);
@@ -89,18 +89,18 @@ void CalculationRun::addConvexSeries() {
   if (m_hullPoints.empty()) return;
   const RunState& run = m_.run;
   const int convex = static_cast<int>(m_.phases.SolutionPhases.size());  // the last series
-  m_.view->chartAddPoint(convex, m_hullPoints[0].X, m_hullPoints[0].G);
+  m_view->chartAddPoint(convex, m_hullPoints[0].X, m_hullPoints[0].G);
   for (std::size_t i = 1; i < m_hullPoints.size(); ++i) {
     const TDPoint& q = m_hullPoints[i];
     const TDPoint& p = m_hullPoints[i - 1];
     if (q.X == p.X && q.G > p.G) continue;
-    if (q.G <= chordAt(q.X) || q.X == run.Xmin) m_.view->chartAddPoint(convex, q.X, q.G);
+    if (q.G <= chordAt(q.X) || q.X == run.Xmin) m_view->chartAddPoint(convex, q.X, q.G);
   }
 }
 
 void CalculationRun::recordTieLines(int row) {
   RunState& run = m_.run;
-  const int width = m_.mosaic.width();
+  const int width = m_mosaic.width();
   for (std::size_t i = 1; i < m_hullPoints.size(); ++i) {
     const TDPoint& p = m_hullPoints[i - 1];
     const TDPoint& q = m_hullPoints[i];
@@ -108,7 +108,7 @@ void CalculationRun::recordTieLines(int row) {
     if (!(q.G <= chordAt(q.X) && (apart || p.IsCompound || q.IsCompound))) continue;
     if (q.IsCompound && m_showMosaic) {
       const double x = width * (q.X - run.Xmin) / (run.Xmax - run.Xmin);
-      m_.mosaic.ellipse(roundEven(x - 2), run.MosaicRow - 2, roundEven(x + 2), run.MosaicRow + 2,
+      m_mosaic.ellipse(roundEven(x - 2), run.MosaicRow - 2, roundEven(x + 2), run.MosaicRow + 2,
                         MosaicImage::kRed, MosaicImage::kWhite);
     }
     if (!(std::fabs(p.X - q.X) > run.dX)) continue;
@@ -130,16 +130,16 @@ void CalculationRun::recordTieLines(int row) {
 // The larger-X end of a tie line marks a compound column with "C" and the compound's text, the
 // other end with "C" alone.
 void CalculationRun::recordTieEnd(const TDPoint& end, int row, bool largerX) {
-  appendTiePoint(m_.tiePoints, m_.run.TieHigh, TZPoint{end.X, m_.run.Ycur, end.Col, *end.Name});
+  appendTiePoint(m_tiePoints, m_.run.TieHigh, TZPoint{end.X, m_.run.Ycur, end.Col, *end.Name});
   if (end.Col != 0) {
-    m_.grid.setCellId(end.Col, row, end.NameId);
+    m_grid.setCellId(end.Col, row, end.NameId);
     return;
   }
   if (!end.IsCompound) return;
   for (std::size_t c = 0; c < m_xList.size(); ++c) {
     if (std::fabs(m_xList[c].X - end.X) < 1e-10) {
       const std::string mark = largerX ? "C" + end.Name->substr(0, 6) : std::string("C");
-      m_.grid.setCell(static_cast<int>(c) + 1, row, mark);
+      m_grid.setCell(static_cast<int>(c) + 1, row, mark);
       return;
     }
   }
@@ -147,7 +147,7 @@ void CalculationRun::recordTieEnd(const TDPoint& end, int row, bool largerX) {
 
 void CalculationRun::drawMosaicRuns() {
   const RunState& run = m_.run;
-  const int width = m_.mosaic.width();
+  const int width = m_mosaic.width();
   auto column = [&](double x) {
     return roundEven((x - run.Xmin) / (run.Xmax - run.Xmin) * width);
   };
@@ -155,9 +155,9 @@ void CalculationRun::drawMosaicRuns() {
     const int firstIndex = run.TieHigh - 2 * k + 1;
     if (firstIndex < 0) break;
     const auto first = static_cast<std::size_t>(firstIndex);
-    int x1 = column(m_.tiePoints[first].X);
-    int x2 = column(m_.tiePoints[first + 1].X);
+    int x1 = column(m_tiePoints[first].X);
+    int x2 = column(m_tiePoints[first + 1].X);
     if (x1 > x2) std::swap(x1, x2);
-    for (int x = x1; x <= x2; ++x) m_.mosaic.setPixel(x, run.MosaicRow, run.MosaicColor);
+    for (int x = x1; x <= x2; ++x) m_mosaic.setPixel(x, run.MosaicRow, run.MosaicColor);
   }
 }

@@ -67,11 +67,11 @@ void CalculationRun::computeLevel() {
   }
   // The boxes can change only while pending messages are processed, so once per level is
   // as fresh as every use.
-  m_showChart = m_.view->showWorkingChart();
-  m_showMosaic = m_.view->showMosaicDiagram();
-  m_.view->chartClearPoints();
+  m_showChart = m_view->showWorkingChart();
+  m_showMosaic = m_view->showMosaicDiagram();
+  m_view->chartClearPoints();
   if (run.LevelNo % 10 == 0)
-    m_.view->setStatusText(m_.host.yParameterText() + " = " + formatFloat("0.####", y));
+    m_view->setStatusText(m_.host.yParameterText() + " = " + formatFloat("0.####", y));
   // T, p and y stay the same over a level: each evaluator gets them once per level, which
   // is what setting them before every evaluation amounts to.
   for (EvaluatorSlots& s : m_solutionSlots) {
@@ -91,7 +91,7 @@ void CalculationRun::computeLevel() {
   chordFilter();
   collectHull();
   postProcess();
-  if (m_showChart) m_.view->chartLevelDone();  // after the "Convex" points of the level
+  if (m_showChart) m_view->chartLevelDone();  // after the "Convex" points of the level
 }
 
 void CalculationRun::evaluateVariables(double x) {
@@ -128,7 +128,7 @@ void CalculationRun::columnMinimum(std::size_t column, double x) {
     *s.Sid = run.SidValue;
     for (std::size_t v = 0; v < s.variables.size(); ++v) *s.variables[v] = values[v];
     const double g = s.parser->Value();
-    if (m_showChart) m_.view->chartAddPoint(s.series, x, g);
+    if (m_showChart) m_view->chartAddPoint(s.series, x, g);
     // Of equal energies the phase listed first wins; with every energy at 1e10 or above the
     // lowest of them still names the column.
     if (g < gmin || k < 0) {

@@ -1,17 +1,11 @@
 #pragma once
 
+#include "problem/DescriptionSettings.h"
+
 #include <cstdint>
-#include <string>
 
 // The state a calculation keeps between Run clicks. Every item starts as 0, empty or false.
-struct RunState {
-  std::string XCaption;  // from "#XCAP="
-  std::string YCaption;  // from "#YCAP="
-  double Xmin = 0;
-  double Xmax = 0;
-  double TValue = 0;    // given to the evaluators' "T"
-  double PValue = 0;    // given to the evaluators' "p"
-  double SidValue = 0;  // ideal-mixing term at the current composition
+struct RunState : DescriptionSettings {
   double Ymin = 0;
   double Ymax = 0;
   double Ycur = 0;  // the level being computed; between clicks the next one

@@ -4,12 +4,12 @@
 
 #ifdef VANTLE_CLI_DIAGRAM
 
+#include "analysis/RegionLabel.h"
+#include "analysis/RunResults.h"
 #include "diagram/ChartDecor.h"
 #include "diagram/ChartSettings.h"
 #include "diagram/TfmDiagram2Drawing.h"
 #include "diagram/TfmDiagram2Export.h"
-#include "diagram/TfmDiagram2Labels.h"
-#include "workbench/Workbench.h"
 #include "diagram/TfmDiagram2Messages.h"
 
 #include <QApplication>
@@ -19,7 +19,6 @@
 #include <QTemporaryDir>
 #include <qcustomplot.h>
 
-#include <exception>
 
 namespace {
 
@@ -42,9 +41,9 @@ void applyUserSettings(QCustomPlot& plot) {
 }
 
 // The labels' texts where a click at each position would put them (top-left at the point).
-ChartOverlay labelOverlay(QCustomPlot& plot, Workbench& bench,
+ChartOverlay labelOverlay(QCustomPlot& plot, const PhaseGrid& grid,
                           const std::vector<std::pair<double, double>>& labels) {
-  return [&plot, &bench, labels](QPainter& painter) {
+  return [&plot, &grid, labels](QPainter& painter) {
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(14);
@@ -52,7 +51,7 @@ ChartOverlay labelOverlay(QCustomPlot& plot, Workbench& bench,
     painter.setPen(Qt::black);
     const QFontMetrics metrics(font);
     for (const auto& [x, y] : labels) {
-      const auto text = regionLabelText(bench.grid(), x, y);
+      const auto text = regionLabelText(grid, x, y);
       if (!text) continue;
       const QPoint topLeft(static_cast<int>(plot.xAxis->coordToPixel(x)),
                            static_cast<int>(plot.yAxis->coordToPixel(y)));
@@ -63,7 +62,7 @@ ChartOverlay labelOverlay(QCustomPlot& plot, Workbench& bench,
 
 }  // namespace
 
-bool writeDiagramPicture(Workbench& bench, const std::string& fileName,
+bool writeDiagramPicture(const RunResults& results, const std::string& fileName,
                          const std::vector<std::pair<double, double>>& labels) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   // Qt wants a private runtime folder; a temporary one keeps its warning off stderr.
@@ -79,15 +78,10 @@ bool writeDiagramPicture(Workbench& bench, const std::string& fileName,
   plot.resize(kWidth + 1, kHeight + 1);
   setUpDiagramChart(&plot);
   applyUserSettings(plot);
-  try {
-    drawDiagram(&plot, bench, chartFoot(&plot)->text());
-  } catch (const std::exception& e) {
-    CliDialogs::print("error", e.what());
-    return false;
-  }
+  drawDiagram(&plot, results, chartFoot(&plot)->text());
   plot.replot();
   QString error;
-  if (writeChartPicture(&plot, QSize(kWidth, kHeight), labelOverlay(plot, bench, labels),
+  if (writeChartPicture(&plot, QSize(kWidth, kHeight), labelOverlay(plot, results.run.grid, labels),
                         QString::fromStdString(fileName), &error))
     return true;
   CliDialogs::print("error", error.toStdString());
@@ -96,7 +90,7 @@ bool writeDiagramPicture(Workbench& bench, const std::string& fileName,
 
 #else
 
-bool writeDiagramPicture(Workbench&, const std::string&,
+bool writeDiagramPicture(const RunResults&, const std::string&,
                          const std::vector<std::pair<double, double>>&) {
   CliDialogs::print("error", "--diagram needs the desktop build (VANTLE_GUI=ON)");
   return false;

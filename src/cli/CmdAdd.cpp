@@ -78,10 +78,10 @@ int runAdd(int argc, char** argv) {
     std::fprintf(stderr, "vantle-cli add: %s\n", e.what());
     return 2;
   }
-  bench.rules().yParameterChanged();
+  bench.yParameterChanged();
   if (!table.post()) return 1;
   // The new record too: the program cuts a stored Z label at its comma when it opens a file.
-  if (!bench.rules().normalise()) return 1;
+  if (!bench.normalise()) return 1;
   table.save(database);
   return 0;
 }

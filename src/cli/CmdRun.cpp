@@ -9,6 +9,8 @@
 #include "cli/RunOutput.h"
 #include "problem/ProblemFields.h"
 #include "problem/ProblemView.h"
+#include "calc/MosaicImage.h"
+#include "calc/PhaseGrid.h"
 #include "workbench/Workbench.h"
 
 #include <charconv>
@@ -153,16 +155,6 @@ class CliRunView : public NullRunView {
   bool m_shown = false;
 };
 
-bool selectProblem(ProblemTable& table, const std::string& name) {
-  for (int i = 0; i < table.recordCount(); ++i) {
-    if (table.nameAt(i) == name) {
-      table.moveTo(i);
-      return true;
-    }
-  }
-  return false;
-}
-
 }  // namespace
 
 int runRun(int argc, char** argv) {
@@ -188,7 +180,7 @@ int runRun(int argc, char** argv) {
   bench.setRunView(view);
   bench.openDatabase(args.database);
   if (table.editing()) return 1;  // the normalisation refused a record; its warning is shown
-  if (!selectProblem(table, args.problem)) {
+  if (!bench.selectProblem(args.problem)) {
     CliDialogs::print("error", "Problem not found: " + args.problem);
     return 1;
   }
@@ -200,28 +192,31 @@ int runRun(int argc, char** argv) {
       std::fprintf(stderr, "vantle-cli run: %s\n", e.what());
       return 2;
     }
-    bench.rules().yParameterChanged();
+    bench.yParameterChanged();
   }
   view.watch(bench.run(), bench.yParameterText());
-  bench.sbRunClick();
+  const bool completed = bench.runToEnd();
+  // A failed analysis is reported as the run's error, before the progress line ends.
+  if (completed) bench.analysis().rethrowFailure();
   view.finishProgress();
-  if (bench.run().PrepareFailed || std::fabs(bench.run().Ycur - bench.run().Ymin) >= 1e-11)
-    return 1;
+  if (!completed) return 1;
 
+  const RunResults results = bench.results();
   std::filesystem::create_directories(args.outDir);
-  writeRunOutput(bench, args.outDir);
-  writePng((std::filesystem::path(args.outDir) / "mosaic.png").string(), bench.mosaic().width(),
-           bench.mosaic().height(), bench.mosaic().pixels());
-  if (!args.diagramFile.empty() && !writeDiagramPicture(bench, args.diagramFile, args.labels))
+  writeRunOutput(results, args.outDir);
+  const MosaicImage& mosaic = results.run.mosaic;
+  writePng((std::filesystem::path(args.outDir) / "mosaic.png").string(), mosaic.width(),
+           mosaic.height(), mosaic.pixels());
+  if (!args.diagramFile.empty() && !writeDiagramPicture(results, args.diagramFile, args.labels))
     return 1;
   if (args.json) {
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     std::printf("{\"levels\": %d, \"columns\": %d, \"tieLines\": %d, \"nodes\": %d, "
                 "\"otherPoints\": %d, \"seconds\": %s}\n",
-                bench.grid().rowCount() - 1, bench.grid().colCount() - 1,
-                (bench.run().TieHigh + 1) / 2, static_cast<int>(bench.nodeList().size()),
-                static_cast<int>(bench.otherPoints().size()), jsonNumber(seconds).c_str());
+                results.run.grid.rowCount() - 1, results.run.grid.colCount() - 1,
+                (bench.run().TieHigh + 1) / 2, static_cast<int>(results.analysis.NodeList.size()),
+                static_cast<int>(results.analysis.OtherPoints.size()), jsonNumber(seconds).c_str());
   }
   return 0;
 }

@@ -1,7 +1,8 @@
 #include "cli/RunOutput.h"
 
 #include "base/NumberText.h"
-#include "workbench/Workbench.h"
+#include "analysis/RunResults.h"
+#include "calc/PhaseGrid.h"
 
 #include <filesystem>
 #include <fstream>
@@ -35,34 +36,33 @@ void writeGridCsv(const std::string& dir, const PhaseGrid& grid) {
   if (!out) throw std::runtime_error("Cannot create file " + path);
 }
 
-std::string tiesCsv(Workbench& bench) {
+std::string tiesCsv(const RunResults& results) {
   std::string out = "X,Y,Col,Name\n";
-  for (int i = 0; i <= bench.run().TieHigh; ++i) {
-    const TZPoint& p = bench.tiePoints()[static_cast<std::size_t>(i)];
+  for (const TZPoint& p : results.run.tiePoints) {
     out += formatShortest(p.X) + ',' + formatShortest(p.Y) + ',' + formatInt(p.Col) + ',' +
            csvQuoted(p.Name) + '\n';
   }
   return out;
 }
 
-std::string nodesCsv(Workbench& bench) {
+std::string nodesCsv(const RunResults& results) {
   std::string out = "Y,X,XLeft,XRight\n";
-  for (const TNode& n : bench.nodeList())
+  for (const TNode& n : results.analysis.NodeList)
     out += formatShortest(n.Y) + ',' + formatShortest(n.X) + ',' + formatShortest(n.XLeft) + ',' +
            formatShortest(n.XRight) + '\n';
   return out;
 }
 
-std::string specialCsv(Workbench& bench) {
+std::string specialCsv(const RunResults& results) {
   std::string out = "X,Y\n";
-  for (const SpecialPoint& p : bench.specialPoints())
+  for (const SpecialPoint& p : results.analysis.SpecialPoints)
     out += formatShortest(p.X) + ',' + formatShortest(p.Y) + '\n';
   return out;
 }
 
-std::string otherText(Workbench& bench) {
+std::string otherText(const RunResults& results) {
   std::string out;
-  for (const std::string& text : bench.otherPoints()) out += text + '\n';
+  for (const std::string& text : results.analysis.OtherPoints) out += text + '\n';
   return out;
 }
 
@@ -78,10 +78,10 @@ std::string csvQuoted(const std::string& text) {
   return out;
 }
 
-void writeRunOutput(Workbench& bench, const std::string& dir) {
-  writeGridCsv(dir, bench.grid());
-  writeFile(dir, "ties.csv", tiesCsv(bench));
-  writeFile(dir, "nodes.csv", nodesCsv(bench));
-  writeFile(dir, "special.csv", specialCsv(bench));
-  writeFile(dir, "other.txt", otherText(bench));
+void writeRunOutput(const RunResults& results, const std::string& dir) {
+  writeGridCsv(dir, results.run.grid);
+  writeFile(dir, "ties.csv", tiesCsv(results));
+  writeFile(dir, "nodes.csv", nodesCsv(results));
+  writeFile(dir, "special.csv", specialCsv(results));
+  writeFile(dir, "other.txt", otherText(results));
 }

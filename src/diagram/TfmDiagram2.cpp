@@ -6,7 +6,7 @@
 #include "diagram/TfmDiagram2Dialogs.h"
 #include "diagram/TfmDiagram2Drawing.h"
 #include "diagram/TfmDiagram2Messages.h"
-#include "workbench/Workbench.h"
+#include "analysis/RunResults.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -108,18 +108,17 @@ void TfmDiagram2::connectChart() {
   connect(m_chart->yAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this, zoomed);
 }
 
-void TfmDiagram2::sbDiagramClick(Workbench& bench) {
+void TfmDiagram2::sbDiagramClick(const RunResults& results) {
   ClearLabels();
-  m_grid = &bench.grid();
+  m_grid = &results.run.grid;
   {
     QScopedValueRollback<bool> own(m_settingRanges, true);
-    try {
-      drawDiagram(m_chart, bench, m_defaultFootText);
-    } catch (...) {
+    drawDiagram(m_chart, results, m_defaultFootText);
+    if (results.analysis.failed()) {
       rememberRanges();
       Chart1UndoZoom();
       m_chart->replot();
-      throw;
+      results.analysis.rethrowFailure();
     }
   }
   rememberRanges();

@@ -13,7 +13,7 @@ class QLabel;
 class QMimeData;
 class QPushButton;
 class UserDialogs;
-class Workbench;
+struct RunResults;
 
 // The phase diagram window: the chart of the last run, the readout of the coordinates under the
 // mouse, region labels the user places on the chart, zoom and scroll with their undo, the copy
@@ -32,9 +32,11 @@ class TfmDiagram2 : public QWidget {
   const QString& defaultFootText() const { return m_defaultFootText; }
   QList<QLabel*> regionLabels() const;
 
-  // The diagram command: labels cleared, the diagram of the bench's last run drawn (see
-  // drawDiagram for a failing special point search, which propagates), zoom undone, shown.
-  void sbDiagramClick(Workbench& bench);
+  // The diagram command: labels cleared, the diagram of the results drawn, zoom undone, shown.
+  // After a failed analysis the tie points are drawn and its exception is raised again, so that
+  // the command reports it; the window then stays as it was (hidden when it was). The window
+  // keeps reading the results' grid for its labels: it must outlive the window's use of it.
+  void sbDiagramClick(const RunResults& results);
   void ClearLabels();
 
   // Handlers, as the chart's events and the buttons call them; positions in chart pixels.

@@ -5,8 +5,8 @@
 #include "diagram/ChartSettings.h"
 #include "diagram/PatternAxisTicker.h"
 #include "diagram/TfmDiagram2Messages.h"
-#include "problem/ProblemFields.h"
-#include "workbench/Workbench.h"
+#include "analysis/RunResults.h"
+#include "calc/RunState.h"
 
 #include <qcustomplot.h>
 
@@ -144,10 +144,9 @@ void setUpDiagramChart(QCustomPlot* plot) {
   plot->setAntialiasedElements(QCP::aePlottables);
 }
 
-void drawDiagram(QCustomPlot* plot, Workbench& bench, const QString& defaultFootText) {
-  const RunState& run = bench.run();
-  const std::string yName =
-      bench.table().active() ? bench.table().asString(fieldName(ProblemField::Yparameter)) : "";
+void drawDiagram(QCustomPlot* plot, const RunResults& results, const QString& defaultFootText) {
+  const RunState& run = results.run.state;
+  const std::string& yName = results.yParameter;
   chartTitle(plot)->setText(QString::fromStdString(run.YCaption.empty() ? yName : run.YCaption));
   chartFoot(plot)->setText(run.XCaption.empty() ? defaultFootText
                                                 : QString::fromStdString(run.XCaption));
@@ -158,23 +157,18 @@ void drawDiagram(QCustomPlot* plot, Workbench& bench, const QString& defaultFoot
   QCPGraph* special = pointSeries(plot, diagrammsg::kSpecialPoints, Qt::red);
   special->setScatterStyle(specialStyle(Qt::red, false));
 
-  const TaTZpoint& ties = bench.tiePoints();
-  const int count = std::min<int>(run.TieHigh + 1, static_cast<int>(ties.size()));
   QVector<QCPGraphData> data;
-  data.reserve(std::max(count, 0));
-  for (int i = 0; i < count; ++i) data.append({ties[i].X, ties[i].Y});
+  data.reserve(static_cast<qsizetype>(results.run.tiePoints.size()));
+  for (const TZPoint& tie : results.run.tiePoints) data.append({tie.X, tie.Y});
   ordinary->data()->set(data, false);
 
-  try {
-    bench.findSpecialPoints();
-  } catch (...) {
-    fitDiagramAxes(plot);
-    throw;
+  // A failed analysis stops the drawing here, as the search's failure stopped the command.
+  if (!results.analysis.failed()) {
+    QVector<QCPGraphData> specials;
+    for (const SpecialPoint& point : results.analysis.SpecialPoints) specials.append({point.X, point.Y});
+    special->data()->set(specials, false);
+    DrawNodeLines(plot, results.analysis.NodeList);
   }
-  QVector<QCPGraphData> specials;
-  for (const SpecialPoint& point : bench.specialPoints()) specials.append({point.X, point.Y});
-  special->data()->set(specials, false);
-  DrawNodeLines(plot, bench.nodeList());
   fitDiagramAxes(plot);
 }
 

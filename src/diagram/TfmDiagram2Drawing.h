@@ -6,7 +6,7 @@
 
 class QCPGraph;
 class QCustomPlot;
-class Workbench;
+struct RunResults;
 
 // The phase diagram on any chart, so that the window, the tests and the command-line picture
 // draw the same thing.
@@ -14,10 +14,11 @@ class Workbench;
 // The chart as the diagram window starts: title, foot, fonts, axes, ticks, grids, no legend.
 void setUpDiagramChart(QCustomPlot* plot);
 
-// The diagram command's drawing: title and foot from the captions, the two point series, the
-// special point search (its failure propagates after the tie points are drawn) and the node
-// lines; then the axes follow the data. defaultFootText stands in for a missing X caption.
-void drawDiagram(QCustomPlot* plot, Workbench& bench, const QString& defaultFootText);
+// The diagram command's drawing: title and foot from the captions, the two point series and the
+// node lines of the run's analysis; then the axes follow the data. After a failed analysis only
+// the tie points are drawn (the caller reports the failure). defaultFootText stands in for a
+// missing X caption.
+void drawDiagram(QCustomPlot* plot, const RunResults& results, const QString& defaultFootText);
 
 // One two-point line per node, "Node at " + Y + "K", in the colour of series 0.
 void DrawNodeLines(QCustomPlot* plot, const TNodeList& nodes);

@@ -2,8 +2,8 @@
 
 #include "base/NumberText.h"
 #include "base/UserDialogs.h"
-#include "calc/RunState.h"
 #include "evaluator/TParser.h"
+#include "problem/DescriptionSettings.h"
 #include "problem/PhaseLists.h"
 #include "problem/PhaseText.h"
 #include "problem/ProblemMessages.h"
@@ -53,17 +53,17 @@ double roundTo15Digits(double value) {
   return rounded;
 }
 
-PhaseDescription::PhaseDescription(PhaseLists& lists, TParser& sidParser, RunState& run,
-                                   UserDialogs& dialogs)
-    : m_lists(lists), m_sid(sidParser), m_run(run), m_dialogs(dialogs) {}
+PhaseDescription::PhaseDescription(PhaseLists& lists, TParser& sidParser,
+                                   DescriptionSettings& settings, UserDialogs& dialogs)
+    : m_lists(lists), m_sid(sidParser), m_settings(settings), m_dialogs(dialogs) {}
 
 void PhaseDescription::start() {
-  m_run.XCaption.clear();
-  m_run.YCaption.clear();
-  m_run.Xmin = 0;
-  m_run.Xmax = 1;
-  m_run.PValue = 1;
-  m_run.TValue = 300;
+  m_settings.XCaption.clear();
+  m_settings.YCaption.clear();
+  m_settings.Xmin = 0;
+  m_settings.Xmax = 1;
+  m_settings.PValue = 1;
+  m_settings.TValue = 300;
   m_lists.clear();
   m_sid.SetVariable("R", kGasConstant);
   m_sid.setExpression(kIdealMixing);
@@ -86,11 +86,11 @@ bool PhaseDescription::parseLine(std::string line, const std::vector<std::string
   std::string upper = upperCase(line);
   // Captions keep their blanks; the directive is taken to be the line's first six characters.
   if (contains(upper, "#XCAP=")) {
-    m_run.XCaption = line.substr(6);
+    m_settings.XCaption = line.substr(6);
     return true;
   }
   if (contains(upper, "#YCAP=")) {
-    m_run.YCaption = line.substr(6);
+    m_settings.YCaption = line.substr(6);
     return true;
   }
   line = RemoveBlanks(line);
@@ -99,10 +99,10 @@ bool PhaseDescription::parseLine(std::string line, const std::vector<std::string
     const char* key;
     bool anywhere;
     double& setting;
-  } directives[] = {{"#XMIN=", true, m_run.Xmin},
-                    {"#XMAX=", true, m_run.Xmax},
-                    {"P=", false, m_run.PValue},
-                    {"T=", false, m_run.TValue}};
+  } directives[] = {{"#XMIN=", true, m_settings.Xmin},
+                    {"#XMAX=", true, m_settings.Xmax},
+                    {"P=", false, m_settings.PValue},
+                    {"T=", false, m_settings.TValue}};
   for (const auto& d : directives) {
     if (d.anywhere ? contains(upper, d.key) : beginsWith(upper, d.key)) {
       const std::string rest = line.substr(std::string_view(d.key).size());
@@ -165,9 +165,9 @@ void PhaseDescription::evaluateVariables(double x) {
   for (auto& variable : m_lists.Variables) {
     TParser& parser = *variable.parser;
     parser.SetVariable("X", x);
-    parser.SetVariable("T", m_run.TValue);
-    parser.SetVariable("p", m_run.PValue);
-    parser.SetVariable("Sid", m_run.SidValue);
+    parser.SetVariable("T", m_settings.TValue);
+    parser.SetVariable("p", m_settings.PValue);
+    parser.SetVariable("Sid", m_settings.SidValue);
     m_lists.VariableValues.push_back(roundTo15Digits(parser.Value()));
   }
 }

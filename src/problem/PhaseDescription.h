@@ -7,13 +7,14 @@
 class TParser;
 class UserDialogs;
 struct PhaseLists;
-struct RunState;
+struct DescriptionSettings;
 
 // The parse of a phase description: comments, directives, continuation lines, solution phases,
 // point phases, variables and the ideal-mixing term, each compiled into its own evaluator.
 class PhaseDescription {
  public:
-  PhaseDescription(PhaseLists& lists, TParser& sidParser, RunState& run, UserDialogs& dialogs);
+  PhaseDescription(PhaseLists& lists, TParser& sidParser, DescriptionSettings& settings,
+                   UserDialogs& dialogs);
 
   // false when a point phase was rejected (its warning already shown). Evaluator errors
   // propagate at once; the lists then hold what the lines before produced.
@@ -32,6 +33,6 @@ class PhaseDescription {
 
   PhaseLists& m_lists;
   TParser& m_sid;
-  RunState& m_run;
+  DescriptionSettings& m_settings;
   UserDialogs& m_dialogs;
 };

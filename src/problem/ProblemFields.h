@@ -25,10 +25,11 @@ inline constexpr int kProblemNameLength = 20;
 struct ProblemFieldInfo {
   const char* name;
   FieldType type;
+  int maxLength = 0;  // characters of a SmallStr field
 };
 
 inline constexpr std::array<ProblemFieldInfo, kProblemFieldCount> kProblemFields{{
-    {"ProblemName", FieldType::SmallStr},
+    {"ProblemName", FieldType::SmallStr, kProblemNameLength},
     {"Ymin", FieldType::Double},
     {"Ymax", FieldType::Double},
     {"Zvalue", FieldType::Double},
@@ -37,9 +38,12 @@ inline constexpr std::array<ProblemFieldInfo, kProblemFieldCount> kProblemFields
     {"ShowMosaicDiagram", FieldType::Boolean},
     {"ShowChart", FieldType::Boolean},
     {"Functs", FieldType::Memo},
-    {"Yparameter", FieldType::SmallStr},
-    {"Zparameter", FieldType::SmallStr},
+    {"Yparameter", FieldType::SmallStr, 20},
+    {"Zparameter", FieldType::SmallStr, 20},
 }};
+
+// An empty problem database: the eleven fields, no notes, no records.
+TableImage newProblemTableImage();
 
 inline const char* fieldName(ProblemField field) {
   return kProblemFields[static_cast<std::size_t>(field)].name;

@@ -2,7 +2,6 @@
 
 #include "base/AsciiCase.h"
 #include "base/UserDialogs.h"
-#include "calc/RunState.h"
 #include "problem/ProblemFields.h"
 #include "problem/ProblemMessages.h"
 #include "problem/ProblemTable.h"
@@ -15,8 +14,6 @@ namespace msg = problem_messages;
 namespace {
 
 const char* const kName = fieldName(ProblemField::ProblemName);
-const char* const kYmin = fieldName(ProblemField::Ymin);
-const char* const kYmax = fieldName(ProblemField::Ymax);
 const char* const kZvalue = fieldName(ProblemField::Zvalue);
 const char* const kYPoints = fieldName(ProblemField::YPoints);
 const char* const kXPoints = fieldName(ProblemField::XPoints);
@@ -27,13 +24,6 @@ const char* const kZparameter = fieldName(ProblemField::Zparameter);
 
 }  // namespace
 
-int yParameterItem(const std::string& text) {
-  if (text == kYTemperature) return 0;
-  if (text == kYPressure) return 1;
-  if (text == kYFree) return 2;
-  return -1;
-}
-
 const char* zvalueFormatOnOpen(double zvalue) {
   return std::fabs(zvalue) < 1e-5 ? "0.####e-0" : "0.######";
 }
@@ -42,9 +32,8 @@ const char* zvalueFormatOnScroll(double zvalue) {
   return std::fabs(zvalue) < 1e-5 ? "0.####e-00" : "0.######";
 }
 
-ProblemRules::ProblemRules(ProblemTable& table, RunState& run, ProblemView& view,
-                           UserDialogs& dialogs)
-    : m_table(table), m_run(run), m_view(view), m_dialogs(dialogs) {
+ProblemRules::ProblemRules(ProblemTable& table, ProblemView& view, UserDialogs& dialogs)
+    : m_table(table), m_view(view), m_dialogs(dialogs) {
   auto& events = m_table.events();
   events.afterOpen = [this] { vtblProblemAfterOpen(); };
   events.afterScroll = [this] { vtblProblemAfterScroll(); };
@@ -77,12 +66,10 @@ void ProblemRules::zEditorExit() {
 void ProblemRules::vtblProblemAfterScroll() {
   showRecordZparameter();
   m_view.setStatusText(std::string());
-  m_run.Ymin = m_table.asFloat(kYmin);
-  m_run.Ymax = m_table.asFloat(kYmax);
-  m_run.Ycur = m_run.Ymax;
   m_view.setChartVisible(m_table.asBoolean(kShowChart));
   m_view.setZvalueFormat(zvalueFormatOnScroll(m_table.asFloat(kZvalue)));
   applyYParameterRule();
+  if (afterScroll) afterScroll();
 }
 
 void ProblemRules::vtblProblemAfterInsert() {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 class ProblemTable;
 class ProblemView;
 class UserDialogs;
-struct RunState;
 
 // The main window's rules for the current problem: defaults of a new record, validation before a
 // post, the Z label and the Y parameter rule, the Zvalue display formats, the refresh on a change
@@ -13,7 +13,7 @@ struct RunState;
 // the table's events.
 class ProblemRules {
  public:
-  ProblemRules(ProblemTable& table, RunState& run, ProblemView& view, UserDialogs& dialogs);
+  ProblemRules(ProblemTable& table, ProblemView& view, UserDialogs& dialogs);
   ProblemRules(const ProblemRules&) = delete;
   ProblemRules& operator=(const ProblemRules&) = delete;
 
@@ -32,6 +32,10 @@ class ProblemRules {
   // refused (the record stays in edit state).
   bool normalise();
 
+  // Called after every change of the current problem, once the rules have refreshed the view:
+  // the owner's run follows the new problem from there.
+  std::function<void()> afterScroll;
+
   const std::string& zLabel() const { return m_zLabel; }
   bool databaseModified() const { return m_modified; }
   void setDatabaseModified(bool modified) { m_modified = modified; }
@@ -42,7 +46,6 @@ class ProblemRules {
   void showRecordZparameter();
 
   ProblemTable& m_table;
-  RunState& m_run;
   ProblemView& m_view;
   UserDialogs& m_dialogs;
   std::string m_zLabel;

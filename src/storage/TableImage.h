@@ -69,6 +69,3 @@ std::string buildTable(const TableImage& table);
 // Replaces the file with the table's image; the old file stays as it was when this fails.
 // Throws EDatabaseError "Cannot create file %s".
 void writeTable(const TableImage& table, const std::string& fileName);
-
-// An empty problem database: the eleven problem fields, no notes, no records.
-TableImage newProblemTableImage();

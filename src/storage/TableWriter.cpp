@@ -118,23 +118,3 @@ std::string buildTable(const TableImage& table) {
   putI32(out, 0, static_cast<std::uint32_t>(out.size()));
   return out;
 }
-
-TableImage newProblemTableImage() {
-  static const std::array<FieldDef, 11> kFields{{
-      {"ProblemName", FieldType::SmallStr, 20},
-      {"Ymin", FieldType::Double, 0},
-      {"Ymax", FieldType::Double, 0},
-      {"Zvalue", FieldType::Double, 0},
-      {"YPoints", FieldType::SmallInt, 0},
-      {"XPoints", FieldType::SmallInt, 0},
-      {"ShowMosaicDiagram", FieldType::Boolean, 0},
-      {"ShowChart", FieldType::Boolean, 0},
-      {"Functs", FieldType::Memo, 0},
-      {"Yparameter", FieldType::SmallStr, 20},
-      {"Zparameter", FieldType::SmallStr, 20},
-  }};
-  TableImage image;
-  image.fields.assign(kFields.begin(), kFields.end());
-  image.fieldBlock = fieldBlockFor(image.fields);
-  return image;
-}

@@ -44,11 +44,10 @@ void Workbench::PrepareProblem() {
   run.dX = (run.Xmax - run.Xmin) / (n + 1);
   // Round to nearest, halves to even (the default rounding mode).
   const double increment = std::nearbyint((run.Xmax - run.Xmin) * 1000) / 10000;
-  m_runView->chartSetLabelIncrement(increment < 0 ? 0 : increment);
+  m_calc.view().chartSetLabelIncrement(increment < 0 ? 0 : increment);
   run.dY = (run.Ymax - run.Ymin) / m;
   run.MosaicRow = 0;
   run.LevelNo = -1;
-  run.TieHigh = -1;
-  m_tiePoints.assign(static_cast<std::size_t>(m) + 1, TZPoint{});
+  m_calc.clearTiePoints(static_cast<std::size_t>(m) + 1);
   run.PrepareFailed = false;
 }

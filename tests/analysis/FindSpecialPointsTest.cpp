@@ -4,6 +4,7 @@
 #include "base/Errors.h"
 #include "base/NumberText.h"
 #include "support/ExpectThrowMsg.h"
+#include "support/GridText.h"
 
 #include <gtest/gtest.h>
 
@@ -20,17 +21,7 @@ PhaseGrid makeGrid(const std::vector<std::pair<std::string, std::string>>& rows,
                    std::vector<std::string> header = {"0", "0.125", "0.25", "0.375", "0.5",
                                                       "0.625", "0.75", "0.875", "1"}) {
   PhaseGrid grid;
-  grid.setColCount(static_cast<int>(header.size()) + 1);
-  grid.setRowCount(static_cast<int>(rows.size()) + 1);
-  grid.setCell(0, 0, " Y/X");
-  for (std::size_t c = 0; c < header.size(); ++c) grid.setCell(static_cast<int>(c) + 1, 0, header[c]);
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    const int row = static_cast<int>(r) + 1;
-    grid.setCell(0, row, rows[r].first);
-    std::istringstream cells(rows[r].second);
-    std::string text;
-    for (int col = 1; cells >> text; ++col) grid.setCell(col, row, text);
-  }
+  fillGrid(grid, header, rows);
   return grid;
 }
 

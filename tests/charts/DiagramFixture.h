@@ -1,9 +1,12 @@
 #pragma once
 
+#include "analysis/AnalysisPipeline.h"
+#include "analysis/RunResults.h"
 #include "diagram/TfmDiagram2.h"
 #include "diagram/TfmDiagram2Dialogs.h"
 #include "problem/ProblemView.h"
 #include "support/FakeDialogs.h"
+#include "support/GridText.h"
 #include "support/TempDir.h"
 #include "workbench/Workbench.h"
 
@@ -16,7 +19,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -50,24 +52,6 @@ class FakeDiagramDialogs : public DiagramDialogs {
   int execs = 0;
 };
 
-// A phase-region grid from a header of X texts and rows of a Y text and blank-separated cells.
-inline void fillGrid(PhaseGrid& grid, const std::vector<std::string>& header,
-                     const std::vector<std::pair<std::string, std::string>>& rows) {
-  grid.clear();
-  grid.setColCount(static_cast<int>(header.size()) + 1);
-  grid.setRowCount(static_cast<int>(rows.size()) + 1);
-  grid.setCell(0, 0, " Y/X");
-  for (std::size_t c = 0; c < header.size(); ++c)
-    grid.setCell(static_cast<int>(c) + 1, 0, header[c]);
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    const int row = static_cast<int>(r) + 1;
-    grid.setCell(0, row, rows[r].first);
-    std::istringstream cells(rows[r].second);
-    std::string text;
-    for (int col = 1; cells >> text; ++col) grid.setCell(col, row, text);
-  }
-}
-
 // A workbench with one problem and a diagram window, both in a fresh current folder, where the
 // window keeps its "Chart.cfg".
 class DiagramFixture : public ::testing::Test {
@@ -89,7 +73,7 @@ class DiagramFixture : public ::testing::Test {
     t.setString("ProblemName", "Diagram test");
     t.setString("Functs", functs);
     t.setString("Yparameter", yParameter);
-    bench.rules().yParameterChanged();
+    bench.yParameterChanged();
     t.setFloat("Ymin", ymin);
     t.setFloat("Ymax", ymax);
     t.setFloat("Zvalue", 1);
@@ -114,6 +98,14 @@ class DiagramFixture : public ::testing::Test {
   }
 
   std::string chartFile() const { return m_temp.file("Chart.cfg"); }
+
+  // The bench's results as if its run had left `grid` instead, analysed afresh into `analysis`.
+  RunResults resultsWithGrid(const PhaseGrid& grid, AnalysisResults& analysis) {
+    const RunRecords run = bench.results().run;
+    const RunRecords records{run.state, grid, run.tiePoints, run.xList, run.mosaic};
+    AnalysisPipeline().run(AnalysisInput{records, bench.yParameterName()}, analysis);
+    return RunResults{records, analysis, bench.yParameterName()};
+  }
 
   FakeDialogs dialogs;
   FakeDiagramDialogs modal;

@@ -26,12 +26,12 @@ class TfmDiagram2MouseTest : public DiagramFixture {
   void SetUp() override {
     DiagramFixture::SetUp();
     load("GL=-T*Sid", 400, 1000, 4, 3);
-    fillGrid(bench.grid(), {"0", "0.25", "0.5", "0.75", "1"},
+    fillGrid(grid, {"0", "0.25", "0.5", "0.75", "1"},
              {{"1000", "L L L L L"},
               {"800", "a E L E b"},
               {"600", "E E Cx E b"},
               {"400", "a E E E E"}});
-    open().sbDiagramClick(bench);
+    open().sbDiagramClick(results());
     plot = window->chart1();
     plot->xAxis->setRange(-0.1, 1.1);
     plot->yAxis->setRange(300, 1100);
@@ -52,6 +52,10 @@ class TfmDiagram2MouseTest : public DiagramFixture {
     return texts;
   }
 
+  RunResults results() { return resultsWithGrid(grid, analysis); }
+
+  PhaseGrid grid;
+  AnalysisResults analysis;
   QCustomPlot* plot = nullptr;
 };
 
@@ -106,7 +110,7 @@ TEST_F(TfmDiagram2MouseTest, ZoomAndScrollClearLabelsAndOfferTheUndo) {
   EXPECT_TRUE(window->regionLabels().isEmpty());
   EXPECT_TRUE(window->undoZoomButton().isHidden());
   // The button goes back to the ranges of the diagram command.
-  window->sbDiagramClick(bench);
+  window->sbDiagramClick(results());
   const QCPRange drawn = plot->xAxis->range();
   plot->xAxis->setRange(0.2, 0.4);
   window->undoZoomButton().click();
@@ -125,7 +129,7 @@ TEST_F(TfmDiagram2MouseTest, TheUndoEventAloneOnlyHidesTheButton) {
 
 TEST_F(TfmDiagram2MouseTest, ANewDiagramClearsTheLabels) {
   click(at(0.2, 900));
-  window->sbDiagramClick(bench);
+  window->sbDiagramClick(results());
   EXPECT_TRUE(window->regionLabels().isEmpty());
 }
 

@@ -52,7 +52,7 @@ TEST_F(TfmDiagram2SettingsTest, SavedFileKeepsNoZoomNoCaptionAndNoFixedAxis) {
   load("#XCAP=Mass fraction Ni\r\nGL=-T*Sid", 300, 1000, 10, 5);
   bench.sbRunClick();
   TfmDiagram2& w = open();
-  w.sbDiagramClick(bench);
+  w.sbDiagramClick(bench.results());
   const QCPRange drawn = w.chart1()->yAxis->range();
   w.chart1()->yAxis->setRange(500, 600);
   setAxisAutoRange(w.chart1()->xAxis, false);

@@ -3,7 +3,6 @@
 #include "base/NumberText.h"
 #include "diagram/ChartDecor.h"
 #include "diagram/TfmDiagram2Drawing.h"
-#include "diagram/TfmDiagram2Labels.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -39,7 +38,7 @@ TEST_F(TfmDiagram2Test, RunWithoutNodesGivesTheTwoPointSeriesOnly) {
   load("GL=-T*Sid", 300, 1000, 10, 5);
   bench.sbRunClick();
   TfmDiagram2& w = open();
-  w.sbDiagramClick(bench);
+  w.sbDiagramClick(bench.results());
   QCustomPlot* plot = w.chart1();
   EXPECT_EQ(seriesNames(plot),
             (QStringList{QStringLiteral("Ordinary points"), QStringLiteral("Special points")}));
@@ -52,19 +51,18 @@ TEST_F(TfmDiagram2Test, RunWithoutNodesGivesTheTwoPointSeriesOnly) {
 TEST_F(TfmDiagram2Test, EutecticRunDrawsTiePointsSpecialPointsAndNodeLines) {
   runEutectic();
   TfmDiagram2& w = open();
-  w.sbDiagramClick(bench);
+  w.sbDiagramClick(bench.results());
   QCustomPlot* plot = w.chart1();
-  ASSERT_EQ(bench.nodeList().size(), 1u);
+  ASSERT_EQ(bench.analysis().NodeList.size(), 1u);
   ASSERT_EQ(plot->plottableCount(), 3);
   EXPECT_EQ(plot->graph(0)->dataCount(), bench.run().TieHigh + 1);
-  EXPECT_EQ(plot->graph(1)->dataCount(), static_cast<int>(bench.specialPoints().size()));
-  const TNode& node = bench.nodeList()[0];
+  EXPECT_EQ(plot->graph(1)->dataCount(), static_cast<int>(bench.analysis().SpecialPoints.size()));
+  const TNode& node = bench.analysis().NodeList[0];
   EXPECT_EQ(plot->plottable(2)->name(),
             QStringLiteral("Node at ") + QString::fromStdString(formatFloat("0.###", node.Y)) +
                 QStringLiteral("K"));
   // Every point lies inside the ranges the diagram starts with.
   for (const TZPoint& p : bench.tiePoints()) {
-    if (&p - bench.tiePoints().data() > bench.run().TieHigh) break;
     EXPECT_TRUE(plot->xAxis->range().contains(p.X));
     EXPECT_TRUE(plot->yAxis->range().contains(p.Y));
   }
@@ -92,7 +90,7 @@ TEST_F(TfmDiagram2Test, CaptionsOfThePhaseDescriptionNameTheAxes) {
   load("#XCAP=Mass fraction Ni\r\n#YCAP=Temperature, C\r\nGL=-T*Sid", 300, 1000, 10, 5);
   bench.sbRunClick();
   TfmDiagram2& w = open();
-  w.sbDiagramClick(bench);
+  w.sbDiagramClick(bench.results());
   EXPECT_EQ(chartTitle(w.chart1())->text(), QStringLiteral("Temperature, C"));
   EXPECT_EQ(chartFoot(w.chart1())->text(), QStringLiteral("Mass fraction Ni"));
   // The caption is the problem's, never the window's default.
@@ -103,9 +101,11 @@ TEST_F(TfmDiagram2Test, CaptionsOfThePhaseDescriptionNameTheAxes) {
 TEST_F(TfmDiagram2Test, FailedSearchStopsAfterTheTiePointsWithItsMessage) {
   runEutectic();
   TfmDiagram2& w = open();
-  for (int c = 1; c < bench.grid().colCount(); ++c) bench.grid().setCell(c, 0, "x");
+  PhaseGrid grid = bench.grid();
+  for (int c = 1; c < grid.colCount(); ++c) grid.setCell(c, 0, "x");
+  AnalysisResults analysis;
   try {
-    w.sbDiagramClick(bench);
+    w.sbDiagramClick(resultsWithGrid(grid, analysis));
     FAIL() << "no exception";
   } catch (const std::exception& e) {
     EXPECT_STREQ(e.what(), "'x' is not a valid floating point value");
@@ -113,32 +113,4 @@ TEST_F(TfmDiagram2Test, FailedSearchStopsAfterTheTiePointsWithItsMessage) {
   EXPECT_EQ(w.chart1()->graph(0)->dataCount(), bench.run().TieHigh + 1);
   EXPECT_EQ(w.chart1()->graph(1)->dataCount(), 0);
   EXPECT_FALSE(w.isVisible());
-}
-
-TEST(RegionLabelTextTest, NamesTheCellUnderThePoint) {
-  PhaseGrid grid;
-  fillGrid(grid, {"0", "0,25", "0,5", "0,75", "1"},
-           {{"1000", "L L L L L"},
-            {"800", "a E L E b"},
-            {"600", "E E Cx E b"},
-            {"400", "a E E E E"}});
-  struct Case {
-    double x, y;
-    std::optional<std::string> text;
-  } cases[] = {
-      {0.2, 900, "a+L"},      // a two-phase region named by its neighbours
-      {0.25, 800, "a+L"},     // a header value itself
-      {0.6, 700, "Cx+b"},   // the first level at or below the point
-      {0.0, 600, "E+Cx"},     // reaching the left edge
-      {0.9, 400, "a+E"},      // reaching the right edge
-      {0.5, 600, "Cx"},       // a compound column
-      {-0.5, 1000, "L"},      // left of the first X: column 1
-      {0.5, 5000, "L"},       // above the first level: row 1
-      {0.5, 100, ""},         // below the last level
-      {1.0001, 800, std::nullopt},  // right of the last X
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(regionLabelText(grid, c.x, c.y), c.text) << c.x << ", " << c.y;
-  PhaseGrid empty;
-  EXPECT_EQ(regionLabelText(empty, 0.5, 0.5), std::nullopt);
 }

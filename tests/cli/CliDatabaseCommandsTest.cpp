@@ -1,3 +1,4 @@
+#include "problem/ProblemFields.h"
 #include "storage/FieldCodec.h"
 #include "storage/TableImage.h"
 #include "support/RunProcess.h"

@@ -55,14 +55,14 @@ TEST_F(TfmMainDiagramTest, CompleteRunDrawsTheDiagramAndRefreshesAnOpenReport) {
   EXPECT_TRUE(diagram.isVisible());
   EXPECT_EQ(diagram.windowTitle(), QStringLiteral("Eutectic"));
   Workbench& bench = main.workbench();
-  ASSERT_EQ(bench.nodeList().size(), 1u);
+  ASSERT_EQ(bench.analysis().NodeList.size(), 1u);
   EXPECT_EQ(diagram.chart1()->plottableCount(), 3);
   EXPECT_EQ(chartTitle(diagram.chart1())->text(), QStringLiteral("Temperature"));
   // The open report took the new node; the list follows every search.
   EXPECT_EQ(main.specPointsWindow().sgSpecPoints().item(0, 0)->text().left(1), QStringLiteral(" "));
   EXPECT_NE(main.specPointsWindow().sgSpecPoints().item(0, 0)->text(), QString());
   EXPECT_EQ(main.specPointsWindow().otherPointsList().count(),
-            static_cast<int>(bench.otherPoints().size()));
+            static_cast<int>(bench.analysis().OtherPoints.size()));
   EXPECT_TRUE(dialogs.calls.empty());
 }
 

@@ -1,6 +1,6 @@
 #include "problem/PhaseDescription.h"
 
-#include "calc/RunState.h"
+#include "problem/DescriptionSettings.h"
 #include "evaluator/EvaluatorErrors.h"
 #include "evaluator/TParser.h"
 #include "problem/PhaseLists.h"
@@ -26,7 +26,7 @@ class PhaseDescriptionTest : public ::testing::Test {
 
   PhaseLists lists;
   TParser sid;
-  RunState run;
+  DescriptionSettings run;
   FakeDialogs dialogs;
   PhaseDescription description{lists, sid, run, dialogs};
 };

@@ -1,6 +1,6 @@
 #include "problem/ProblemRules.h"
 
-#include "calc/RunState.h"
+#include "problem/ProblemFields.h"
 #include "problem/ProblemTable.h"
 #include "problem/ProblemView.h"
 #include "storage/FieldCodec.h"
@@ -63,10 +63,9 @@ class ProblemRulesTest : public ::testing::Test {
 
   TempDir dir;
   ProblemTable table;
-  RunState run;
   RecordingView view;
   FakeDialogs dialogs;
-  ProblemRules rules{table, run, view, dialogs};
+  ProblemRules rules{table, view, dialogs};
 };
 
 }  // namespace
@@ -154,19 +153,18 @@ TEST_F(ProblemRulesTest, YParameterRuleSetsLabelAndEditor) {
   EXPECT_EQ(rules.zLabel(), "typed");
 }
 
-TEST_F(ProblemRulesTest, ScrollRefreshesRunStateChartStatusAndFormat) {
+TEST_F(ProblemRulesTest, ScrollRefreshesChartStatusAndFormatThenTellsTheOwner) {
   open({{"A", "Temperature", "P", 1e-5, 100, 900, false},
         {"B", "Temperature", "P", 9.99e-6, 200, 1200, true}});
   EXPECT_EQ(view.format, "0.######");  // after open: the first record's value
+  std::vector<double> ymaxSeen;
+  rules.afterScroll = [&] { ymaxSeen.push_back(table.asFloat("Ymax")); };
   table.first();
   EXPECT_EQ(view.status, "");
-  EXPECT_EQ(run.Ymin, 100);
-  EXPECT_EQ(run.Ymax, 900);
-  EXPECT_EQ(run.Ycur, 900);
   EXPECT_FALSE(view.chartVisible);
   EXPECT_EQ(view.format, "0.######");
   table.next();
-  EXPECT_EQ(run.Ycur, 1200);
+  EXPECT_EQ(ymaxSeen, (std::vector<double>{900, 1200}));
   EXPECT_TRUE(view.chartVisible);
   EXPECT_EQ(view.format, "0.####e-00");
   rules.zEditorExit();

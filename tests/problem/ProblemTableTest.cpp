@@ -1,5 +1,6 @@
 #include "problem/ProblemTable.h"
 
+#include "storage/TableBytes.h"
 #include "base/Errors.h"
 #include "problem/ProblemFields.h"
 #include "storage/FieldCodec.h"
@@ -35,6 +36,11 @@ std::vector<std::string> presented(ProblemTable& table) {
 }
 
 }  // namespace
+
+// The one statement of the problem fields makes exactly the header of an empty database.
+TEST(ProblemTableTest, NewDatabaseHoldsTheElevenProblemFields) {
+  EXPECT_EQ(buildTable(newProblemTableImage()), tablebytes::problemFile(0, ""));
+}
 
 TEST(ProblemTableTest, NamesAreComparedAsBytesWithPrefixesFirst) {
   struct Case {

@@ -1,4 +1,5 @@
 #include "base/Errors.h"
+#include "ProblemImage.h"
 #include "storage/FieldCodec.h"
 #include "storage/TableFileHooks.h"
 #include "storage/TableImage.h"
@@ -63,7 +64,7 @@ class SaveSafetyTest : public ::testing::Test {
   }
 
   static TableImage problem(const std::string& name, std::size_t functsSize) {
-    TableImage image = newProblemTableImage();
+    TableImage image = problemTableImage();
     image.records.push_back(TableRecord{{name, encodeDouble(300), encodeDouble(1500),
                                          encodeDouble(1), encodeSmallInt(100),
                                          encodeSmallInt(100), "", encodeBoolean(true),

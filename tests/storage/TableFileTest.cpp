@@ -1,4 +1,5 @@
 #include "base/Errors.h"
+#include "ProblemImage.h"
 #include "storage/FieldCodec.h"
 #include "storage/TableImage.h"
 #include "support/ChildProcess.h"
@@ -53,7 +54,7 @@ class TableFileTest : public ::testing::Test {
   }
 
   static TableImage oneProblem(const std::string& name) {
-    TableImage image = newProblemTableImage();
+    TableImage image = problemTableImage();
     image.records.push_back(TableRecord{{name, encodeDouble(300), encodeDouble(1500),
                                          encodeDouble(1), encodeSmallInt(100),
                                          encodeSmallInt(100), "", encodeBoolean(true), "x",

@@ -1,4 +1,5 @@
 #include "TableBytes.h"
+#include "ProblemImage.h"
 #include "storage/FieldCodec.h"
 #include "storage/TableImage.h"
 #include "support/TestPaths.h"
@@ -28,7 +29,7 @@ std::string dataFile(const std::string& name) {
 }  // namespace
 
 TEST(TableWriterTest, EmptyProblemDatabaseIs186Bytes) {
-  const std::string bytes = buildTable(newProblemTableImage());
+  const std::string bytes = buildTable(problemTableImage());
   ASSERT_EQ(bytes.size(), 186u);
   EXPECT_EQ(bytes.substr(0, 17), hex("BA 00 00 00 53 00 00 00 00 0B 00 00 00 A9 00 00 00"));
   EXPECT_EQ(bytes.substr(17), problemBlock());
@@ -36,7 +37,7 @@ TEST(TableWriterTest, EmptyProblemDatabaseIs186Bytes) {
 }
 
 TEST(TableWriterTest, ProblemRecordExampleIsByteExact) {
-  TableImage image = newProblemTableImage();
+  TableImage image = problemTableImage();
   image.records.push_back(abProblem());
   const std::string bytes = buildTable(image);
   ASSERT_EQ(bytes.size(), 246u);
@@ -45,7 +46,7 @@ TEST(TableWriterTest, ProblemRecordExampleIsByteExact) {
 }
 
 TEST(TableWriterTest, ZerosFalseAndEmptyAreNotStored) {
-  TableImage image = newProblemTableImage();
+  TableImage image = problemTableImage();
   TableRecord record = abProblem();
   const std::string negativeZero = hex("00 00 00 00 00 00 00 80");
   record.values[1] = negativeZero;                       // Ymin -0.0 as read from a file
@@ -65,7 +66,7 @@ TEST(TableWriterTest, ZerosFalseAndEmptyAreNotStored) {
 }
 
 TEST(TableWriterTest, NonZeroBooleanIsWrittenAsOne) {
-  TableImage image = newProblemTableImage();
+  TableImage image = problemTableImage();
   TableRecord record = abProblem();
   record.values[6] = hex("07 01");
   image.records.push_back(record);
@@ -75,7 +76,7 @@ TEST(TableWriterTest, NonZeroBooleanIsWrittenAsOne) {
 
 TEST(TableWriterTest, RecordsAreWrittenInOrderAndCounted) {
   // A deleted problem is one the caller has taken out of the records.
-  TableImage image = newProblemTableImage();
+  TableImage image = problemTableImage();
   for (const char* name : {"C", "A", "B"}) {
     TableRecord record = abProblem();
     record.values[0] = name;
@@ -124,7 +125,7 @@ TEST(TableWriterTest, TableBuiltInMemoryGetsItsFieldBlock) {
 }
 
 TEST(TableWriterTest, NotesAreWrittenBackAndShortNotesSurvive) {
-  TableImage image = newProblemTableImage();
+  TableImage image = problemTableImage();
   image.notes = "hi";
   EXPECT_EQ(parseTable(buildTable(image)).notes, "hi");
   image.records.push_back(abProblem());
@@ -146,7 +147,7 @@ TEST(TableWriterTest, RecordStartingWithStarIsNotReadAsNotes) {
 }
 
 TEST(TableWriterTest, OverlongTextsAreCutToWhatTheReaderTakes) {
-  TableImage image = newProblemTableImage();
+  TableImage image = problemTableImage();
   TableRecord record = abProblem();
   record.values[0] = std::string(300, 'n');
   image.records.push_back(record);

@@ -141,7 +141,7 @@ TEST_F(BadInputTest, OddButComputableInputRunsToTheEnd) {
   Strings headers;
   load({"GL=X*(1-X)*10000\r\nX=0,55;GC1=-9000"});
   bench.sbRunClick();
-  for (const auto& column : bench.calculation().XList()) headers.push_back(column.text);
+  for (const auto& column : bench.XList()) headers.push_back(column.text);
   EXPECT_EQ(headers[6], "0.55");
 }
 
@@ -165,7 +165,7 @@ TEST_F(BadInputTest, NamesThatAreNoUtf8RunAndKeepTheirBytes) {
   t.setString("ProblemName", name);
   t.setString("Functs", kSound.functs);
   t.setString("Yparameter", "Temperature");
-  bench.rules().yParameterChanged();
+  bench.yParameterChanged();
   t.setFloat("Ymax", 10);
   t.setFloat("Zvalue", 1);
   t.setInteger("YPoints", 2);

@@ -46,7 +46,7 @@ TEST_F(RunFixture, CompositionGridGetsPointPhaseColumns) {
   load({"GL=X\r\nX=0.25;GC1=5\r\nX=0.3;GC2=5\r\nX=0.62;GC3=5\r\nX=0.67;GC4=5"});
   bench.sbRunClick();
   Strings headers;
-  for (const auto& column : bench.calculation().XList()) headers.push_back(column.text);
+  for (const auto& column : bench.XList()) headers.push_back(column.text);
   EXPECT_EQ(headers, (Strings{"0", "0.1", "0.2", "0.25", "0.3", "0.4", "0.5", "0.6", "0.62", "0.7",
                               "0.8", "0.9", "1"}));
   EXPECT_EQ(bench.grid().colCount(), 14);
@@ -54,7 +54,7 @@ TEST_F(RunFixture, CompositionGridGetsPointPhaseColumns) {
   for (int xPoints : {1, 2}) {
     load({"GL=X", 0, 10, 2, xPoints});
     bench.sbRunClick();
-    EXPECT_EQ(bench.calculation().XList().size(), 3u) << xPoints;
+    EXPECT_EQ(bench.XList().size(), 3u) << xPoints;
   }
 }
 
@@ -121,7 +121,7 @@ TEST_F(RunFixture, CompoundEndsTieLinesOnBothSides) {
   // Written "C" as the right end of the left tie line, then "C" and its text as the left end
   // of the right one, which stays.
   EXPECT_EQ(row(1), (Strings{"L", "E", "E", "E", "C0.3333", "E", "E", "E", "E", "E", "E", "L"}));
-  const TaTZpoint& ties = bench.tiePoints();
+  const auto ties = bench.tiePoints();
   ASSERT_EQ(bench.run().TieHigh, 7);  // two levels, two tie lines each
   EXPECT_EQ(ties[0].X, 1);
   EXPECT_EQ(ties[0].Name, "L");

@@ -40,7 +40,7 @@ class ExamplesTest : public ::testing::Test {
     ASSERT_LT(std::fabs(bench.run().Ycur - bench.run().Ymin), 1e-11) << "the scan did not finish";
     EXPECT_TRUE(dialogs.calls.empty()) << dialogs.calls.front().text;
   }
-  const TNodeList& nodes() { return bench.nodeList(); }
+  const TNodeList& nodes() { return bench.analysis().NodeList; }
   double dY() { return bench.run().dY; }
 
   FakeDialogs dialogs;
@@ -97,7 +97,7 @@ TEST_F(ExamplesTest, CongruentCompoundHasTwoEutecticsAndAMaximum) {
       },
       500, 1000);
   bool found = false;
-  for (const SpecialPoint& p : bench.specialPoints())
+  for (const SpecialPoint& p : bench.analysis().SpecialPoints)
     if (std::fabs(p.X - 0.5) < 1e-9 && std::fabs(p.Y - melting) <= dY()) found = true;
   EXPECT_TRUE(found) << "no special point at the melting point " << melting;
 }
@@ -117,7 +117,7 @@ TEST_F(ExamplesTest, PressureLensClosesWherePureAFreezes) {
   EXPECT_TRUE(nodes().empty());
   // At 1300 K pure A freezes where 12000*(1-1300/1200) + 0.2*P = 0.
   bool found = false;
-  for (const SpecialPoint& p : bench.specialPoints())
+  for (const SpecialPoint& p : bench.analysis().SpecialPoints)
     if (p.X == 0 && std::fabs(p.Y - 5000) <= dY()) found = true;
   EXPECT_TRUE(found);
 }

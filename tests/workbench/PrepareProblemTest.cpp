@@ -18,7 +18,7 @@ TEST_F(PrepareProblemTest, SetsTheRunParameters) {
   EXPECT_EQ(run.LevelNo, -1);
   EXPECT_EQ(run.MosaicRow, 0);
   EXPECT_EQ(run.TieHigh, -1);
-  EXPECT_EQ(bench.tiePoints().size(), 5u);
+  EXPECT_TRUE(bench.tiePoints().empty());
   EXPECT_DOUBLE_EQ(view.increment, 0.04);
   EXPECT_EQ(bench.phases().SolutionPhases[0].parser->Value(), 2);  // "p" given to the phases
 }
@@ -31,7 +31,7 @@ TEST_F(PrepareProblemTest, PressureAndFreeAxes) {
   EXPECT_EQ(bench.run().PValue, 1);  // not positive: 1
   EXPECT_EQ(bench.run().dX, 0.5);    // XPoints 1 counts as 2: three columns
   EXPECT_EQ(bench.run().dY, 9);      // YPoints 0 counts as 1
-  EXPECT_EQ(bench.tiePoints().size(), 2u);
+  EXPECT_TRUE(bench.tiePoints().empty());
 
   bench.table().edit();
   bench.table().setString("Yparameter", "Y");

@@ -32,7 +32,7 @@ class RunFixture : public ::testing::Test {
     t.setString("ProblemName", "Run test");
     t.setString("Functs", p.functs);
     t.setString("Yparameter", p.yParameter);
-    bench.rules().yParameterChanged();
+    bench.yParameterChanged();
     t.setFloat("Ymin", p.ymin);
     t.setFloat("Ymax", p.ymax);
     t.setFloat("Zvalue", p.zvalue);

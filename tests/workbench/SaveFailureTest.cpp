@@ -47,7 +47,7 @@ TEST(SaveFailureTest, FailedSaveKeepsTheEditsForTheNextSave) {
     bench.table().insert();
     bench.table().setString("ProblemName", "Old");
     bench.table().setString("Yparameter", "Temperature");
-    bench.rules().yParameterChanged();
+    bench.yParameterChanged();
     bench.table().setFloat("Zvalue", 1);
     ASSERT_TRUE(bench.table().post());
     bench.table().save(file);

@@ -66,7 +66,6 @@ TEST_F(RunFixture, SimpleEutecticNodeAtTheEutecticLevel) {
         400, 1100, 140, 200});
   view.chart = false;
   bench.sbRunClick();
-  bench.findSpecialPoints();
   const double dY = bench.run().dY;
   const double eutectic = bisect(
       [&](double T) {
@@ -75,8 +74,8 @@ TEST_F(RunFixture, SimpleEutecticNodeAtTheEutecticLevel) {
         return xA - xB;
       },
       450, 899);
-  ASSERT_EQ(bench.nodeList().size(), 1u);
-  const TNode& node = bench.nodeList()[0];
+  ASSERT_EQ(bench.analysis().NodeList.size(), 1u);
+  const TNode& node = bench.analysis().NodeList[0];
   EXPECT_NEAR(node.Y, eutectic, dY) << "computed eutectic " << eutectic;
   EXPECT_LT(node.XLeft, node.X);
   EXPECT_LT(node.X, node.XRight);
@@ -90,7 +89,7 @@ TEST_F(RunFixture, SteppedAndUnsteppedScansAgree) {
   load(typical);
   bench.sbRunClick();
   const PhaseGrid whole = bench.grid();
-  const TaTZpoint wholeTies = bench.tiePoints();
+  const TaTZpoint wholeTies(bench.tiePoints().begin(), bench.tiePoints().end());
   const int wholeHigh = bench.run().TieHigh;
 
   view.step = true;
