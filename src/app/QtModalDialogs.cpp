@@ -1,7 +1,10 @@
 #include "app/QtModalDialogs.h"
 
+#include "diagram/TfmDiagram2Messages.h"
+
 #include <QColorDialog>
 #include <QDialog>
+#include <QFileDialog>
 #include <QInputDialog>
 
 QColor colorFromBgr(std::uint32_t bgr) {
@@ -30,6 +33,15 @@ std::optional<std::uint32_t> QtModalDialogs::chooseColor(std::uint32_t initial) 
   const QColor chosen = QColorDialog::getColor(colorFromBgr(initial), m_parent);
   if (!chosen.isValid()) return std::nullopt;
   return bgrFromColor(chosen);
+}
+
+std::optional<std::string> QtModalDialogs::savePictureName() {
+  // Asked from the diagram window, which is not the main window's child.
+  const QString name = QFileDialog::getSaveFileName(
+      nullptr, QString::fromLatin1(diagrammsg::kSavePicture), QString(),
+      QString::fromLatin1(diagrammsg::kPictureFilter));
+  if (name.isEmpty()) return std::nullopt;
+  return name.toStdString();
 }
 
 int QtModalDialogs::exec(QDialog& dialog) { return dialog.exec(); }

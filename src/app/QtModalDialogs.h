@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ModalDialogs.h"
+#include "diagram/ModalDialogs.h"
 
 #include <QColor>
 
@@ -16,6 +16,7 @@ class QtModalDialogs : public ModalDialogs {
   std::optional<std::string> inputQuery(const std::string& caption, const std::string& prompt,
                                         const std::string& initial) override;
   std::optional<std::uint32_t> chooseColor(std::uint32_t initial) override;
+  std::optional<std::string> savePictureName() override;
   int exec(QDialog& dialog) override;
 
  private:

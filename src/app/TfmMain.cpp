@@ -1,6 +1,5 @@
 #include "app/TfmMain.h"
 
-#include "app/ModalDiagramDialogs.h"
 #include "app/ProblemListModel.h"
 #include "base/UserDialogs.h"
 #include "diagram/TfmDiagram2.h"
@@ -64,8 +63,7 @@ TfmMain::TfmMain(UserDialogs& dialogs, FileDialogs& fileDialogs, ModalDialogs& m
   FormCreate();
   refreshEditors();
   // The windows after the main window's start-up, in the program's order.
-  m_diagramDialogs = std::make_unique<ModalDiagramDialogs>(m_modalDialogs);
-  m_diagramWindow = std::make_unique<TfmDiagram2>(m_dialogs, *m_diagramDialogs);
+  m_diagramWindow = std::make_unique<TfmDiagram2>(m_dialogs, m_modalDialogs);
   m_specPointsWindow = std::make_unique<TfmSpecPoints>();
 }
 

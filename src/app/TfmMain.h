@@ -29,7 +29,6 @@ class QSplitter;
 class QTableView;
 class QToolButton;
 class QWidget;
-class DiagramDialogs;
 class TfmDiagram2;
 class TfmMDiagram;
 class TfmSpecPoints;
@@ -228,7 +227,6 @@ class TfmMain : public QMainWindow, public ProblemView, public RunView {
 
   std::unique_ptr<WorkingChart> m_workingChart;
   std::unique_ptr<TfmMDiagram> m_mosaicWindow;
-  std::unique_ptr<DiagramDialogs> m_diagramDialogs;
   std::unique_ptr<TfmDiagram2> m_diagramWindow;
   std::unique_ptr<TfmSpecPoints> m_specPointsWindow;
   QString m_diagramCaption;

@@ -1,6 +1,6 @@
 #include "app/AppMessages.h"
 #include "app/FileDialogs.h"
-#include "app/ModalDialogs.h"
+#include "diagram/ModalDialogs.h"
 #include "app/TfmAbout.h"
 #include "app/TfmMain.h"
 #include "app/TfmMainReloadGuard.h"

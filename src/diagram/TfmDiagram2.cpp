@@ -3,7 +3,7 @@
 #include "base/NumberText.h"
 #include "diagram/ChartDecor.h"
 #include "diagram/ChartEditorDialog.h"
-#include "diagram/TfmDiagram2Dialogs.h"
+#include "diagram/ModalDialogs.h"
 #include "diagram/TfmDiagram2Drawing.h"
 #include "diagram/TfmDiagram2Messages.h"
 #include "analysis/RunResults.h"
@@ -28,7 +28,7 @@ QPushButton* panelButton(const char* text, const char* name, QWidget* parent) {
 
 }  // namespace
 
-TfmDiagram2::TfmDiagram2(UserDialogs& dialogs, DiagramDialogs& modal, QWidget* parent)
+TfmDiagram2::TfmDiagram2(UserDialogs& dialogs, ModalDialogs& modal, QWidget* parent)
     : QWidget(parent), m_dialogs(dialogs), m_modal(modal) {
   setWindowFlag(Qt::Window);
   setWindowTitle(QLatin1String(diagrammsg::kCaption));

@@ -7,8 +7,8 @@
 
 #include <qcustomplot.h>
 
-class DiagramDialogs;
 class PhaseGrid;
+class ModalDialogs;
 class QLabel;
 class QMimeData;
 class QPushButton;
@@ -23,7 +23,7 @@ class TfmDiagram2 : public QWidget {
   Q_OBJECT
 
  public:
-  TfmDiagram2(UserDialogs& dialogs, DiagramDialogs& modal, QWidget* parent = nullptr);
+  TfmDiagram2(UserDialogs& dialogs, ModalDialogs& modal, QWidget* parent = nullptr);
   ~TfmDiagram2() override;
 
   QCustomPlot* chart1() const { return m_chart; }
@@ -77,7 +77,7 @@ class TfmDiagram2 : public QWidget {
   QMimeData* copyData();
 
   UserDialogs& m_dialogs;
-  DiagramDialogs& m_modal;
+  ModalDialogs& m_modal;
   QCustomPlot* m_chart = nullptr;
   QLabel* m_readout = nullptr;
   QPushButton* m_sbUndoZoom = nullptr;

@@ -2,7 +2,7 @@
 
 #include "base/UserDialogs.h"
 #include "diagram/TfmDiagram2.h"
-#include "diagram/TfmDiagram2Dialogs.h"
+#include "diagram/ModalDialogs.h"
 #include "diagram/TfmDiagram2Drawing.h"
 #include "diagram/TfmDiagram2Messages.h"
 

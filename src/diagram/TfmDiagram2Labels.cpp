@@ -1,7 +1,7 @@
 #include "diagram/TfmDiagram2.h"
 
 #include "analysis/RegionLabel.h"
-#include "diagram/TfmDiagram2Dialogs.h"
+#include "diagram/ModalDialogs.h"
 #include "diagram/TfmDiagram2Messages.h"
 
 #include <QLabel>

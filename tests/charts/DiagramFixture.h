@@ -3,9 +3,9 @@
 #include "analysis/AnalysisPipeline.h"
 #include "analysis/RunResults.h"
 #include "diagram/TfmDiagram2.h"
-#include "diagram/TfmDiagram2Dialogs.h"
 #include "problem/ProblemView.h"
 #include "support/FakeDialogs.h"
+#include "support/FakeModalDialogs.h"
 #include "support/GridText.h"
 #include "support/TempDir.h"
 #include "workbench/Workbench.h"
@@ -22,35 +22,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-// Answers the input box from a script; a dialog the window opens is handed to `onExec`.
-class FakeDiagramDialogs : public DiagramDialogs {
- public:
-  struct Query {
-    std::string caption;
-    std::string prompt;
-    std::string initial;
-  };
-  std::optional<std::string> inputQuery(const std::string& caption, const std::string& prompt,
-                                        const std::string& initial) override {
-    queries.push_back({caption, prompt, initial});
-    if (inputs.empty()) return std::nullopt;
-    std::optional<std::string> answer = inputs.front();
-    inputs.pop_front();
-    return answer;
-  }
-  std::optional<std::string> savePictureName() override { return pictureName; }
-  int exec(QDialog& dialog) override {
-    ++execs;
-    return onExec ? onExec(dialog) : QDialog::Rejected;
-  }
-
-  std::deque<std::optional<std::string>> inputs;
-  std::vector<Query> queries;
-  std::function<int(QDialog&)> onExec;
-  std::optional<std::string> pictureName;
-  int execs = 0;
-};
 
 // A workbench with one problem and a diagram window, both in a fresh current folder, where the
 // window keeps its "Chart.cfg".
@@ -108,7 +79,7 @@ class DiagramFixture : public ::testing::Test {
   }
 
   FakeDialogs dialogs;
-  FakeDiagramDialogs modal;
+  FakeModalDialogs modal;
   NullProblemView problemView;
   Workbench bench{dialogs, problemView};
   std::unique_ptr<TfmDiagram2> window;

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "app/FileDialogs.h"
-#include "app/ModalDialogs.h"
 #include "app/SettingsFile.h"
 #include "app/TfmMain.h"
 #include "problem/ProblemFields.h"
 #include "storage/FieldCodec.h"
 #include "storage/TableImage.h"
 #include "support/FakeDialogs.h"
+#include "support/FakeModalDialogs.h"
 #include "support/TempDir.h"
 
 #include <QComboBox>
@@ -39,39 +39,6 @@ class FakeFileDialogs : public FileDialogs {
   }
   std::optional<std::string> answer;
   int openCalls = 0;
-};
-
-// Answers the input box and the colour dialog from scripts; a window's own dialogs are
-// recorded by title and closed at once.
-class FakeModalDialogs : public ModalDialogs {
- public:
-  struct Query {
-    std::string caption;
-    std::string prompt;
-    std::string initial;
-  };
-  std::optional<std::string> inputQuery(const std::string& caption, const std::string& prompt,
-                                        const std::string& initial) override {
-    queries.push_back({caption, prompt, initial});
-    if (inputs.empty()) return std::nullopt;
-    std::optional<std::string> answer = inputs.front();
-    inputs.pop_front();
-    return answer;
-  }
-  std::optional<std::uint32_t> chooseColor(std::uint32_t initial) override {
-    colorOffered = initial;
-    return color;
-  }
-  int exec(QDialog& dialog) override {
-    shown.push_back(dialog.metaObject()->className());
-    return 0;
-  }
-
-  std::deque<std::optional<std::string>> inputs;
-  std::vector<Query> queries;
-  std::optional<std::uint32_t> color;
-  std::uint32_t colorOffered = 0;
-  std::vector<std::string> shown;
 };
 
 struct StoredProblem {

@@ -6,7 +6,8 @@
 
 class QDialog;
 
-// The input box, the colour dialog and the window's other modal dialogs; tests answer them.
+// Every modal dialog the windows open: the program answers them with Qt's dialogs, tests from
+// scripts, so that no test waits for a hand on the mouse.
 class ModalDialogs {
  public:
   virtual ~ModalDialogs() = default;
@@ -16,6 +17,8 @@ class ModalDialogs {
                                                 const std::string& initial) = 0;
   // A colour as 0x00BBGGRR; nothing when cancelled.
   virtual std::optional<std::uint32_t> chooseColor(std::uint32_t initial) = 0;
-  // Shows a dialog the window made (About, Edit chart) until it closes.
+  // The file a picture of the diagram goes to; nothing when cancelled.
+  virtual std::optional<std::string> savePictureName() = 0;
+  // Shows a dialog a window made (About, Edit chart) until it closes.
   virtual int exec(QDialog& dialog) = 0;
 };
