@@ -1,3 +1,5 @@
 #include "base/Version.h"
 
-const char* vantleVersion() { return "0.1.0"; }
+#include "base/VersionNumber.h"
+
+const char* vantleVersion() { return VANTLE_VERSION; }
