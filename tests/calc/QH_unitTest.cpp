@@ -88,7 +88,7 @@ std::pair<int, int> extremeIndices(const std::vector<Point>& points) {
 
 }  // namespace
 
-TEST(QuickHullTest, MarksTheVerticesOfSmallSets) {
+TEST(QH_unitTest, MarksTheVerticesOfSmallSets) {
   const struct {
     std::vector<Point> points;
     std::vector<int> marked;
@@ -110,7 +110,7 @@ TEST(QuickHullTest, MarksTheVerticesOfSmallSets) {
   for (const auto& c : cases) EXPECT_EQ(markedBy(c.points), c.marked);
 }
 
-TEST(QuickHullTest, FirstOfEquallyFarPointsIsMarkedEvenInsideAnEdge) {
+TEST(QH_unitTest, FirstOfEquallyFarPointsIsMarkedEvenInsideAnEdge) {
   // The edge from (1, -2) to (3, -2) is parallel to the first base line; (2, -2), listed first,
   // is taken as the farthest point although it lies on that edge.
   EXPECT_EQ(markedBy({{0, 0}, {4, 0}, {2, -2}, {1, -2}, {3, -2}}),
@@ -119,7 +119,7 @@ TEST(QuickHullTest, FirstOfEquallyFarPointsIsMarkedEvenInsideAnEdge) {
             (std::vector<int>{0, 1, 2, 4}));
 }
 
-TEST(QuickHullTest, RejectsUnusableInput) {
+TEST(QH_unitTest, RejectsUnusableInput) {
   QH_unit hull;
   hull.npt = 1;
   hull.xpt = {0};
@@ -134,7 +134,7 @@ TEST(QuickHullTest, RejectsUnusableInput) {
   EXPECT_THROW(hull.QuickHull(), std::invalid_argument);
 }
 
-TEST(QuickHullTest, ReuseClearsThePreviousMarks) {
+TEST(QH_unitTest, ReuseClearsThePreviousMarks) {
   QH_unit hull;
   markedBy(hull, {{0, 0}, {1, -1}, {2, -1}, {3, 0}});
   EXPECT_EQ(markedBy(hull, {{0, 0}, {1, 1}, {2, 2}}), (std::vector<int>{0, 2}));
@@ -176,7 +176,7 @@ void checkAgainstBruteForce(QH_unit& hull, const std::vector<Point>& points, boo
 
 // Integer coordinates on a small grid: many collinear points, repeated x and repeated positions,
 // and every area exact.
-TEST(QuickHullTest, AgreesWithBruteForceOnCrowdedIntegerSets) {
+TEST(QH_unitTest, AgreesWithBruteForceOnCrowdedIntegerSets) {
   std::mt19937 random(12345);
   QH_unit hull;
   for (int round = 0; round < 3000; ++round) {
@@ -194,7 +194,7 @@ TEST(QuickHullTest, AgreesWithBruteForceOnCrowdedIntegerSets) {
   }
 }
 
-TEST(QuickHullTest, AgreesWithBruteForceOnRandomSets) {
+TEST(QH_unitTest, AgreesWithBruteForceOnRandomSets) {
   std::mt19937_64 random(777);
   std::uniform_real_distribution<double> unit(0.0, 1.0);
   QH_unit hull;

@@ -1,58 +1,33 @@
-#include "calc/PhaseGrid.h"
 #include "calc/ResultRecords.h"
-
-#include "base/Errors.h"
+#include "support/ExpectThrowMsg.h"
 
 #include <gtest/gtest.h>
 
-TEST(PhaseGridTest, CellsOutsideReadEmptyAndRefuseWrites) {
-  PhaseGrid grid;
-  grid.setColCount(3);
-  grid.setRowCount(2);
-  grid.setCell(0, 0, " Y/X");
-  EXPECT_EQ(grid.cell(0, 0), " Y/X");
-  EXPECT_EQ(grid.cell(5, 0), "");
-  EXPECT_EQ(grid.cell(0, -1), "");
-  EXPECT_EQ(grid.cell(1, 2), "");
-  EXPECT_THROW(grid.setCell(3, 0, "x"), ERangeError);
-  EXPECT_THROW(grid.setCell(0, 2, "x"), ERangeError);
+#include <stdexcept>
+
+TEST(ResultRecordsTest, FullArrayRefusesTheNextEndAndStaysAsItWas) {
+  const char* const message =
+      "The tie lines would need more than 10 million end points; use fewer X or Y points";
+  TaTZpoint points(2);
+  std::int32_t tieHigh = -1;
+  for (int i = 0; i < 5; ++i) appendTiePoint(points, tieHigh, TZPoint{i * 0.1, 900, i, "L"}, 5);
+  EXPECT_EQ(tieHigh, 4);
+  EXPECT_EQ(points.size(), 5u);  // growth stops at the limit
+  EXPECT_THROW_MSG(appendTiePoint(points, tieHigh, TZPoint{0.9, 900, 9, "S"}, 5),
+                   std::length_error, message);
+  EXPECT_EQ(tieHigh, 4);
+  EXPECT_EQ(points.size(), 5u);
+  EXPECT_EQ(points[4].Col, 4);
+
+  // The program's own limit, met by an array that already holds that many entries' worth of
+  // counting (the entries themselves need not exist for the check).
+  TaTZpoint none;
+  std::int32_t high = static_cast<std::int32_t>(kMaxTiePoints) - 1;
+  EXPECT_THROW_MSG(appendTiePoint(none, high, TZPoint{}), std::length_error, message);
+  EXPECT_TRUE(none.empty());
 }
 
-TEST(PhaseGridTest, ResizingKeepsTheCellsInside) {
-  PhaseGrid grid;
-  grid.setColCount(2);
-  grid.setRowCount(2);
-  grid.setCell(1, 1, "L");
-  grid.setRowCount(4);
-  grid.setCell(1, 3, "S");
-  grid.setColCount(5);
-  EXPECT_EQ(grid.cell(1, 1), "L");
-  EXPECT_EQ(grid.cell(1, 3), "S");
-  EXPECT_EQ(grid.cell(4, 3), "");
-  grid.setColCount(1);
-  grid.setColCount(2);
-  EXPECT_EQ(grid.cell(1, 1), "");
-  grid.setRowCount(1);
-  grid.setRowCount(2);
-  EXPECT_EQ(grid.cell(0, 1), "");
-}
-
-TEST(PhaseGridTest, EqualTextsShareOneIdAndClearForgetsThem) {
-  PhaseGrid grid;
-  grid.setColCount(3);
-  grid.setRowCount(1);
-  const auto id = grid.intern("ALPHA");
-  EXPECT_EQ(grid.intern(std::string("ALP") + "HA"), id);
-  EXPECT_EQ(grid.intern(""), PhaseGrid::kEmpty);
-  grid.setCellId(2, 0, id);
-  EXPECT_EQ(grid.cell(2, 0), "ALPHA");
-  grid.clear();
-  EXPECT_EQ(grid.colCount(), 0);
-  EXPECT_EQ(grid.rowCount(), 0);
-  EXPECT_EQ(grid.intern("B"), 1u);
-}
-
-TEST(TiePointsTest, AppendGrowsByATenthAndKeepsEveryEntry) {
+TEST(ResultRecordsTest, AppendGrowsByATenthAndKeepsEveryEntry) {
   TaTZpoint points(3);
   std::int32_t tieHigh = -1;
   for (int i = 0; i < 40; ++i) appendTiePoint(points, tieHigh, TZPoint{i * 0.1, 900, i, "L"});

@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(TParserTest, ValueAllocatesNothing) {
+TEST(ValueAllocationTest, ValueAllocatesNothing) {
   TParser parser;
   parser.SetVariable("W", 1000);
   parser.SetVariable("SID", 2);

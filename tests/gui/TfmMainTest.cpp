@@ -176,7 +176,7 @@ TEST_F(TfmMainTest, ShutdownSavesTheNormalisedDatabase) {
 // closing must not take the edits with it.
 namespace {
 
-class VanishingFolderTest : public MainWindowFixture {
+class TfmMainVanishingFolderTest : public MainWindowFixture {
  protected:
   // The window on a database in its own folder, with an edit pending; then the folder goes.
   TfmMain& startEditingThenRemoveTheFolder() {
@@ -196,7 +196,7 @@ class VanishingFolderTest : public MainWindowFixture {
 
 }  // namespace
 
-TEST_F(VanishingFolderTest, ShutdownWhoseSaveFailsKeepsTheWindowOpen) {
+TEST_F(TfmMainVanishingFolderTest, ShutdownWhoseSaveFailsKeepsTheWindowOpen) {
   TfmMain& main = startEditingThenRemoveTheFolder();
   const QString database = this->database();
   ProblemTable& table = main.workbench().table();
@@ -215,7 +215,7 @@ TEST_F(VanishingFolderTest, ShutdownWhoseSaveFailsKeepsTheWindowOpen) {
   EXPECT_TRUE(QFile::exists(writtenSettings()));
 }
 
-TEST_F(VanishingFolderTest, ShutdownWithoutSaveLeavesAfterAFailedSave) {
+TEST_F(TfmMainVanishingFolderTest, ShutdownWithoutSaveLeavesAfterAFailedSave) {
   TfmMain& main = startEditingThenRemoveTheFolder();
   EXPECT_FALSE(main.close());
   main.chbSave().setChecked(false);

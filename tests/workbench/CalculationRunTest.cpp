@@ -2,9 +2,11 @@
 
 #include <cmath>
 
+class CalculationRunTest : public RunFixture {};
+
 using Strings = std::vector<std::string>;
 
-TEST_F(RunFixture, ScanComputesEveryLevelAndCompletes) {
+TEST_F(CalculationRunTest, ScanComputesEveryLevelAndCompletes) {
   load({"GL=-T*Sid", 100, 110});
   bench.sbRunClick();
   EXPECT_EQ(levels(), (Strings{"110", "105", "100"}));
@@ -22,7 +24,7 @@ TEST_F(RunFixture, ScanComputesEveryLevelAndCompletes) {
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
-TEST_F(RunFixture, StepModeComputesOneLevelPerClick) {
+TEST_F(CalculationRunTest, StepModeComputesOneLevelPerClick) {
   load({"GL=-T*Sid"});
   view.step = true;
   bench.sbRunClick();
@@ -42,7 +44,7 @@ TEST_F(RunFixture, StepModeComputesOneLevelPerClick) {
   EXPECT_EQ(levels(), (Strings{"10"}));
 }
 
-TEST_F(RunFixture, CompositionGridGetsPointPhaseColumns) {
+TEST_F(CalculationRunTest, CompositionGridGetsPointPhaseColumns) {
   load({"GL=X\r\nX=0.25;GC1=5\r\nX=0.3;GC2=5\r\nX=0.62;GC3=5\r\nX=0.67;GC4=5"});
   bench.sbRunClick();
   Strings headers;
@@ -58,7 +60,7 @@ TEST_F(RunFixture, CompositionGridGetsPointPhaseColumns) {
   }
 }
 
-TEST_F(RunFixture, LinearPhaseLeavesOnlyTheEndColumnsOnTheHull) {
+TEST_F(CalculationRunTest, LinearPhaseLeavesOnlyTheEndColumnsOnTheHull) {
   load({"GL=1000*X\r\nGS=5000"});
   bench.sbRunClick();
   // Interior minima lie on the chord: every interior cell is two-phase, with no tie line
@@ -68,13 +70,13 @@ TEST_F(RunFixture, LinearPhaseLeavesOnlyTheEndColumnsOnTheHull) {
   EXPECT_EQ(row(1)[5], "E");
 }
 
-TEST_F(RunFixture, StatusPanelFromTheSecondLevelEveryTenth) {
+TEST_F(CalculationRunTest, StatusPanelFromTheSecondLevelEveryTenth) {
   load({"GL=X*(1-X)*1000-T*Sid", 0, 25, 25});
   bench.sbRunClick();
   EXPECT_EQ(view.statusTexts, (Strings{"Temperature = 24", "Temperature = 14", "Temperature = 4"}));
 }
 
-TEST_F(RunFixture, RangesTheScanCannotComputeAreRefused) {
+TEST_F(CalculationRunTest, RangesTheScanCannotComputeAreRefused) {
   struct Case {
     RunProblem problem;
     const char* text;
@@ -98,7 +100,7 @@ TEST_F(RunFixture, RangesTheScanCannotComputeAreRefused) {
   }
 }
 
-TEST_F(RunFixture, ClickDuringPendingMessagesIsIgnored) {
+TEST_F(CalculationRunTest, ClickDuringPendingMessagesIsIgnored) {
   load({"GL=X*(1-X)*1000-T*Sid", 0, 10, 5});
   int nested = 0;
   view.onPending = [&] {
@@ -111,7 +113,7 @@ TEST_F(RunFixture, ClickDuringPendingMessagesIsIgnored) {
   EXPECT_GT(nested, 5);
 }
 
-TEST_F(RunFixture, CompoundEndsTieLinesOnBothSides) {
+TEST_F(CalculationRunTest, CompoundEndsTieLinesOnBothSides) {
   load({"GL=0\r\nX=1/3;GC1=-5000", 900, 1000, 1, 10});
   view.width = 300;
   view.height = 50;
@@ -139,7 +141,7 @@ TEST_F(RunFixture, CompoundEndsTieLinesOnBothSides) {
   EXPECT_EQ(image.pixel(0, 20), MosaicImage::kWhite);
 }
 
-TEST_F(RunFixture, NoMosaicDrawingWhenItsBoxIsUnchecked) {
+TEST_F(CalculationRunTest, NoMosaicDrawingWhenItsBoxIsUnchecked) {
   load({"GL=0\r\nX=1/3;GC1=-5000", 900, 1000, 1, 10});
   view.mosaic = false;
   bench.sbRunClick();

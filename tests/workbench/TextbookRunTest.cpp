@@ -5,6 +5,8 @@
 #include <cmath>
 #include <functional>
 
+class TextbookRunTest : public RunFixture {};
+
 namespace {
 
 constexpr double kR = 8.31441;
@@ -29,7 +31,7 @@ double bisect(const std::function<double(double)>& f, double a, double b) {
 
 // A regular solution W*X*(1-X) - T*Sid: the gap edges follow the binodal
 // ln(X/(1-X)) = W(2X-1)/(RT), and the gap closes at W/(2R).
-TEST_F(RunFixture, MiscibilityGapFollowsTheBinodal) {
+TEST_F(TextbookRunTest, MiscibilityGapFollowsTheBinodal) {
   const double W = 20000;
   load({"GS=20000*X*(1-X)-T*Sid", 300, 1400, 110, 200});
   view.chart = false;
@@ -59,7 +61,7 @@ TEST_F(RunFixture, MiscibilityGapFollowsTheBinodal) {
 
 // Nearly immiscible solids and an ideal liquid: the eutectic node lies where both liquidus
 // curves of the pure solids meet.
-TEST_F(RunFixture, SimpleEutecticNodeAtTheEutecticLevel) {
+TEST_F(TextbookRunTest, SimpleEutecticNodeAtTheEutecticLevel) {
   const double HA = 15000, TA = 1000, HB = 15000, TB = 900;
   load({"HA=15000*(1-T/1000)\r\nHB=15000*(1-T/900)\r\n"
         "GL=(1-X)*HA+X*HB-T*Sid\r\nGS=60000*X*(1-X)-T*Sid",
@@ -81,7 +83,7 @@ TEST_F(RunFixture, SimpleEutecticNodeAtTheEutecticLevel) {
   EXPECT_LT(node.X, node.XRight);
 }
 
-TEST_F(RunFixture, SteppedAndUnsteppedScansAgree) {
+TEST_F(TextbookRunTest, SteppedAndUnsteppedScansAgree) {
   const RunProblem typical{
       "W=12000-5*T\r\nGL=X*(1-X)*W-T*Sid\r\nGS=2000-1.5*T+X*(1-X)*(W+3000)-T*Sid+500*X\r\n"
       "X=0.5;GC1=-900+T",
