@@ -138,7 +138,7 @@ TEST_F(ChartSettingsTest, DamagedJsonIsRefusedWithItsReason) {
   }
 }
 
-TEST(ChartSettingsTest, GraphsAndCurvesAreSeriesAndAStepGetsATicker) {
+TEST_F(ChartSettingsTest, GraphsAndCurvesAreSeriesAndAStepGetsATicker) {
   QCustomPlot plot;
   QCPGraph* graph = plot.addGraph();
   graph->setName(QStringLiteral("points"));
@@ -170,7 +170,7 @@ TEST(ChartSettingsTest, GraphsAndCurvesAreSeriesAndAStepGetsATicker) {
   EXPECT_EQ(plot.xAxis->range(), QCPRange(0.2, 0.8));
 }
 
-TEST(ChartSettingsTest, OnlyTheShapesQFontWritesAreFonts) {
+TEST_F(ChartSettingsTest, OnlyTheShapesQFontWritesAreFonts) {
   QFont font(QStringLiteral("DejaVu Sans"), 11);
   font.setStyleName(QStringLiteral("Book"));
   struct Case {
