@@ -139,15 +139,15 @@ TEST_F(ChartSettingsTest, DamagedJsonIsRefusedWithItsReason) {
 }
 
 TEST_F(ChartSettingsTest, GraphsAndCurvesAreSeriesAndAStepGetsATicker) {
-  QCustomPlot plot;
-  QCPGraph* graph = plot.addGraph();
+  QCustomPlot bare;
+  QCPGraph* graph = bare.addGraph();
   graph->setName(QStringLiteral("points"));
   graph->setLineStyle(QCPGraph::lsNone);
   graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, 2));
-  auto* curve = new QCPCurve(plot.xAxis, plot.yAxis);
+  auto* curve = new QCPCurve(bare.xAxis, bare.yAxis);
   curve->setName(QStringLiteral("node"));
   curve->setData({0.2, 0.8}, {500, 500});
-  ChartSettings s = readChartSettings(&plot);
+  ChartSettings s = readChartSettings(&bare);
   ASSERT_EQ(s.series.size(), 2u);
   EXPECT_EQ(s.series[0].line, SeriesLine::None);
   EXPECT_TRUE(s.series[0].scatterVisible);
@@ -159,15 +159,15 @@ TEST_F(ChartSettingsTest, GraphsAndCurvesAreSeriesAndAStepGetsATicker) {
   s.series[1].line = SeriesLine::None;
   s.series[1].scatterVisible = true;
   s.bottom.tickStep = 0.1;
-  applyChartSettings(&plot, s);
+  applyChartSettings(&bare, s);
   EXPECT_TRUE(graph->scatterStyle().isNone());
   EXPECT_EQ(curve->lineStyle(), QCPCurve::lsNone);
   EXPECT_FALSE(curve->scatterStyle().isNone());
-  const ChartSettings back = readChartSettings(&plot);
+  const ChartSettings back = readChartSettings(&bare);
   EXPECT_EQ(back.series, s.series);
   EXPECT_EQ(back.bottom.tickStep, 0.1);
   // An automatic axis follows the data: the curve's X range.
-  EXPECT_EQ(plot.xAxis->range(), QCPRange(0.2, 0.8));
+  EXPECT_EQ(bare.xAxis->range(), QCPRange(0.2, 0.8));
 }
 
 TEST_F(ChartSettingsTest, OnlyTheShapesQFontWritesAreFonts) {
