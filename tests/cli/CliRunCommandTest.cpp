@@ -1,3 +1,4 @@
+#include "support/FileText.h"
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
 #include "support/TestPaths.h"
@@ -16,18 +17,10 @@ ProcessResult cli(const std::vector<std::string>& args) {
   return runProcess(testpaths::kCliPath, args);
 }
 
-std::string fileText(const std::filesystem::path& name) {
-  std::ifstream in(name, std::ios::binary);
-  if (!in) ADD_FAILURE() << "missing " << name;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-    out.push_back(text.substr(start, end - start));
-  return out;
+// The file's text; a missing file is a failure of the test.
+std::string outputText(const std::filesystem::path& name) {
+  if (!std::filesystem::exists(name)) ADD_FAILURE() << "missing " << name;
+  return fileText(name);
 }
 
 // A database with one problem made through the command line itself.
@@ -59,9 +52,9 @@ TEST(CliRunCommandTest, ExampleDatabaseWritesEveryFile) {
     EXPECT_EQ(run.out.rfind("{\"levels\": ", 0), 0u) << run.out;
     for (const char* file : {"grid.csv", "ties.csv", "nodes.csv", "special.csv", "other.txt"})
       EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(out) / file)) << name << file;
-    const std::string png = fileText(std::filesystem::path(out) / "mosaic.png");
+    const std::string png = outputText(std::filesystem::path(out) / "mosaic.png");
     EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
-    const auto grid = lines(fileText(std::filesystem::path(out) / "grid.csv"));
+    const auto grid = lines(outputText(std::filesystem::path(out) / "grid.csv"));
     ASSERT_EQ(grid.size(), 102u);  // header row and 101 levels
     EXPECT_EQ(grid[0].rfind("\" Y/X\",\"0\",\"0.01\",", 0), 0u);
   }
@@ -74,12 +67,12 @@ TEST(CliRunCommandTest, FilesHoldTheRunResults) {
   auto run = cli({"run", db, "P", "--out", dir.file("o"), "--decimal-separator", ","});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out, "");
-  const auto grid = lines(fileText(dir.file("o") + "/grid.csv"));
+  const auto grid = lines(outputText(dir.file("o") + "/grid.csv"));
   ASSERT_EQ(grid.size(), 4u);
   EXPECT_EQ(grid[0], "\" Y/X\",\"0\",\"0,1\",\"0,2\",\"0,3\",\"0,4\",\"0,5\",\"0,6\",\"0,7\",\"0,8\","
                      "\"0,9\",\"1\"");
   EXPECT_EQ(grid[3], "\"1000\",\"S\",\"S\",\"S\",\"E\",\"E\",\"E\",\"E\",\"E\",\"S\",\"S\",\"S\"");
-  const auto ties = lines(fileText(dir.file("o") + "/ties.csv"));
+  const auto ties = lines(outputText(dir.file("o") + "/ties.csv"));
   ASSERT_GE(ties.size(), 3u);
   EXPECT_EQ(ties[0], "X,Y,Col,Name");
   // The larger X first; numbers are the exact doubles, always with '.'.

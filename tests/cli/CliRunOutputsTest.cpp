@@ -1,3 +1,4 @@
+#include "support/FileText.h"
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
 #include "support/TestPaths.h"
@@ -7,7 +8,6 @@
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <regex>
 #include <string>
 #include <vector>
@@ -20,19 +20,6 @@
 namespace {
 
 const std::string kDigests = std::string(testpaths::kTestDataDir) + "/run-outputs/SHA256SUMS";
-
-std::string readAll(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-    out.push_back(text.substr(start, end - start));
-  return out;
-}
 
 std::string slug(const std::string& name) {
   std::string out;
@@ -77,7 +64,7 @@ TEST(CliRunOutputsTest, EveryExampleWritesTheRecordedBytes) {
     std::ofstream(kDigests, std::ios::binary) << digests.out;
     GTEST_SKIP() << "recorded " << kDigests;
   }
-  const std::string recorded = readAll(kDigests);
+  const std::string recorded = fileText(kDigests);
   ASSERT_FALSE(recorded.empty()) << "missing " << kDigests;
   EXPECT_EQ(lines(digests.out), lines(recorded));
 }
