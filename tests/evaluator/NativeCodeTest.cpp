@@ -1,6 +1,7 @@
+#include "EvaluatorTestSupport.h"
+
 #include "evaluator/BuiltinFunctions.h"
 #include "evaluator/CompiledProgram.h"
-#include "evaluator/TParser.h"
 
 #include <gtest/gtest.h>
 
@@ -29,33 +30,6 @@ namespace {
 
 const double kInf = std::numeric_limits<double>::infinity();
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-// What one Value() gave: the value's bits or the error, and every result slot's bits.
-struct Outcome {
-  std::string error;
-  std::uint64_t value = 0;
-  std::vector<std::uint64_t> slots;
-
-  bool operator==(const Outcome&) const = default;
-};
-
-Outcome run(TParser& parser) {
-  Outcome out;
-  try {
-    out.value = std::bit_cast<std::uint64_t>(parser.Value());
-  } catch (const EEvaluatorError& e) {
-    out.error = std::string(e.className()) + ": " + e.what();
-  }
-  for (double v : parser.resultSlots()) out.slots.push_back(std::bit_cast<std::uint64_t>(v));
-  return out;
-}
-
-std::string describe(const Outcome& o) {
-  std::string s = o.error.empty() ? std::to_string(std::bit_cast<double>(o.value)) : o.error;
-  s += " [";
-  for (std::uint64_t v : o.slots) s += std::to_string(std::bit_cast<double>(v)) + " ";
-  return s + "]";
-}
 
 // Random texts over every shape of the language; brackets keep most of them compilable.
 class TextGenerator {
@@ -151,8 +125,8 @@ TEST(NativeCodeTest, NativeCodeAndInterpreterAgreeBitForBit) {
         native->SetVariable(std::string(1, name), v);
         interpreter->SetVariable(std::string(1, name), v);
       }
-      const Outcome fromNative = run(*native);
-      const Outcome fromInterpreter = run(*interpreter);
+      const ValueOutcome fromNative = runValue(*native);
+      const ValueOutcome fromInterpreter = runValue(*interpreter);
       ASSERT_EQ(fromNative, fromInterpreter)
           << text << " with X=" << native->X() << " T=" << native->T() << " A=" << native->A() << " B=" << native->B()
           << "\nnative: " << describe(fromNative) << "\ninterpreter: " << describe(fromInterpreter);
@@ -268,9 +242,10 @@ TEST(NativeCodeTest, OperandsFarApartAreReached) {
   for (double* v : variables) starts.push_back(reinterpret_cast<std::uintptr_t>(v) >> 32);
   std::sort(starts.begin(), starts.end());
   ASSERT_GE(std::unique(starts.begin(), starts.end()) - starts.begin(), 6);
-  Function1 ln = nullptr;
-  for (const NamedFunction1& f : builtinFunctions1())
-    if (std::string_view(f.name) == "LN") ln = f.routine;
+  const NamedFunction1* ln = nullptr;
+  for (const NamedFunction1& row : builtinFunctions1())
+    if (std::string_view(row.name) == "LN") ln = &row;
+  ASSERT_NE(ln, nullptr);
   // r0 = v0 + v1, then r[k] = r[k-1] op v[k+1], with an LN call in the middle.
   std::vector<double> slots(kRegions + 1, 0.0);
   std::vector<ProgramStep> steps;
@@ -279,7 +254,10 @@ TEST(NativeCodeTest, OperandsFarApartAreReached) {
     s.kind = k == 4 ? opkind::kFunction1 : (k % 3 == 0 ? opkind::kSum : (k % 3 == 1 ? opkind::kProduct : opkind::kQuotient));
     s.a = k == 0 ? variables[0] : &slots[static_cast<std::size_t>(k)];
     s.b = k == 4 ? nullptr : variables[static_cast<std::size_t>(k == 0 ? 1 : k)];
-    s.function1 = k == 4 ? ln : nullptr;
+    if (k == 4) {
+      s.function1 = ln->routine;
+      s.traits = ln->traits;
+    }
     s.result = &slots[static_cast<std::size_t>(k) + 1];
     steps.push_back(s);
   }
