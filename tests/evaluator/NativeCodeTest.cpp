@@ -14,6 +14,7 @@
 #include <limits>
 #include <memory>
 #include <random>
+#include <span>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -31,10 +32,22 @@ namespace {
 const double kInf = std::numeric_limits<double>::infinity();
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// Random texts over every shape of the language; brackets keep most of them compilable.
+// The names of the rows whose functions two evaluators run alike: all but those that draw
+// from the one process-wide generator, whose numbers they never share.
+template <typename Row>
+std::vector<std::string> comparableNames(std::span<const Row> rows) {
+  std::vector<std::string> names;
+  for (const Row& row : rows)
+    if (!row.traits.drawsRandomNumbers) names.emplace_back(row.name);
+  return names;
+}
+
+// Random texts over every shape of the language and every built-in function that can be
+// compared; brackets keep most of them compilable.
 class TextGenerator {
  public:
-  explicit TextGenerator(std::uint64_t seed) : m_rng(seed) {}
+  explicit TextGenerator(std::uint64_t seed)
+      : m_rng(seed), m_functions1(comparableNames(builtinFunctions1())), m_functions2(comparableNames(builtinFunctions2())) {}
 
   std::string text(int depth) {
     if (depth == 0 || pick(5) == 0) return leaf();
@@ -44,12 +57,8 @@ class TextGenerator {
       case 2: return "-" + bracketed(depth);
       case 3: return bracketed(depth) + power(depth);
       case 4: return leaf() + power(depth);
-      case 5: {
-        static const char* const names[] = {"TAN", "SIN", "COS", "SINH", "COSH", "ARCTAN", "EXP",
-                                            "LN",  "SQRT", "ABS", "HEAV", "SIGN", "ZERO", "PH"};
-        return std::string(names[pick(std::size(names))]) + "(" + text(depth - 1) + ")";
-      }
-      case 6: return std::string(pick(2) ? "MAX(" : "MIN(") + text(depth - 1) + "," + text(depth - 1) + ")";
+      case 5: return m_functions1[pick(m_functions1.size())] + "(" + text(depth - 1) + ")";
+      case 6: return m_functions2[pick(m_functions2.size())] + "(" + text(depth - 1) + "," + text(depth - 1) + ")";
       case 7: return bracketed(depth) + (pick(2) ? "DIV" : "MOD") + bracketed(depth);
       default: return text(depth - 1) + "+" + text(depth - 1) + "-" + operand(depth) + "*" + operand(depth);
     }
@@ -76,6 +85,8 @@ class TextGenerator {
   }
 
   std::mt19937_64 m_rng;
+  std::vector<std::string> m_functions1;
+  std::vector<std::string> m_functions2;
 };
 
 // Values that fault somewhere (0, negatives, huge ones, beyond 64 bits) and that bring
