@@ -37,9 +37,15 @@ double fnRnd(double x) { return std::trunc(x) * nextRandomFraction(); }
 double fnMax(double a, double b) { return a >= b ? a : b; }
 double fnMin(double a, double b) { return a >= b ? b : a; }
 
-}  // namespace
+// SQRT and ABS are one IEEE operation each (square root, clearing the sign bit). PH
+// raises its overflow itself; RND's number is finite for a finite operand.
+constexpr FunctionTraits kPlain{};
+constexpr FunctionTraits kMayRaise{.mayRaise = true};
+constexpr FunctionTraits kDrawsRandomNumbers{.drawsRandomNumbers = true};
+constexpr FunctionTraits kSqrtInline{.inlineAs = InlineOp::Sqrt};
+constexpr FunctionTraits kAbsInline{.inlineAs = InlineOp::Abs};
 
-bool drawsRandomNumbers(Function1 routine) { return routine == fnRnd; }
+}  // namespace
 
 double nextRandomFraction() {
   static std::mt19937_64 generator;
@@ -47,14 +53,27 @@ double nextRandomFraction() {
 }
 
 std::span<const NamedFunction1> builtinFunctions1() {
-  static const NamedFunction1 functions[] = {
-      {"TAN", fnTan},   {"SIN", fnSin},       {"COS", fnCos}, {"SINH", fnSinh}, {"COSH", fnCosh},
-      {"ARCTAN", fnArctan}, {"EXP", fnExp}, {"LN", fnLn},   {"SQRT", fnSqrt}, {"ABS", fnAbs},
-      {"HEAV", fnHeav}, {"SIGN", fnSign},     {"ZERO", fnZero}, {"PH", fnPh},   {"RND", fnRnd}};
+  static constexpr NamedFunction1 functions[] = {
+      {"TAN", fnTan, kPlain},
+      {"SIN", fnSin, kPlain},
+      {"COS", fnCos, kPlain},
+      {"SINH", fnSinh, kPlain},
+      {"COSH", fnCosh, kPlain},
+      {"ARCTAN", fnArctan, kPlain},
+      {"EXP", fnExp, kPlain},
+      {"LN", fnLn, kPlain},
+      {"SQRT", fnSqrt, kSqrtInline},
+      {"ABS", fnAbs, kAbsInline},
+      {"HEAV", fnHeav, kPlain},
+      {"SIGN", fnSign, kPlain},
+      {"ZERO", fnZero, kPlain},
+      {"PH", fnPh, kMayRaise},
+      {"RND", fnRnd, kDrawsRandomNumbers},
+  };
   return functions;
 }
 
 std::span<const NamedFunction2> builtinFunctions2() {
-  static const NamedFunction2 functions[] = {{"MAX", fnMax}, {"MIN", fnMin}};
+  static constexpr NamedFunction2 functions[] = {{"MAX", fnMax, kPlain}, {"MIN", fnMin, kPlain}};
   return functions;
 }

@@ -1,7 +1,6 @@
 #include "evaluator/CompiledProgram.h"
 
 #include "evaluator/ArithmeticRoutines.h"
-#include "evaluator/BuiltinFunctions.h"
 #include "evaluator/NativeTranslator.h"
 
 #include <array>
@@ -117,9 +116,10 @@ constexpr int pairKindIndex(std::uint8_t kind) {
 }
 
 // A function that draws random numbers must not run twice, as a pair that trips its
-// fault test would make it do.
+// fault test would make it do; nor may one whose traits are unknown.
 bool isPairable(const ProgramStep& step) {
-  return pairKindIndex(step.kind) >= 0 && !(step.kind == kFunction1 && drawsRandomNumbers(step.function1));
+  if (pairKindIndex(step.kind) < 0) return false;
+  return step.kind != kFunction1 || (step.traits && !step.traits->drawsRandomNumbers);
 }
 
 constexpr std::size_t pairIndex(std::uint8_t kind1, From source1, std::uint8_t kind2, From source2) {

@@ -4,6 +4,7 @@
 #include "evaluator/NativeCode.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // Operation kinds, the kind byte of an operation record.
@@ -34,7 +35,7 @@ struct ProgramStep;
 using StepHandler = double (*)(const ProgramStep* step, double previous);
 
 // One step: reads its operand slots, writes its result slot. b is unused by one-operand
-// kinds; the routine of kinds 14 and 15 is the function's.
+// kinds; the routine and traits of kinds 14 and 15 are the function's, from its row.
 struct ProgramStep {
   const double* a = nullptr;
   const double* b = nullptr;
@@ -42,6 +43,9 @@ struct ProgramStep {
   Function1 function1 = nullptr;
   Function2 function2 = nullptr;
   std::uint8_t kind = opkind::kVariable;
+  // None for the other kinds, and for a function step built without its row, whose
+  // function might then do anything: such a step is never paired nor run as native code.
+  std::optional<FunctionTraits> traits;
   // The kind's routine, specialised for where its operands come from.
   StepHandler handler = nullptr;
 };

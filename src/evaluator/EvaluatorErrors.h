@@ -13,77 +13,36 @@ class EEvaluatorError : public std::runtime_error {
   virtual const char* className() const noexcept = 0;
 };
 
-#define VANTLE_EVALUATOR_ERROR(NAME, BASE)                                   \
-  class NAME : public BASE {                                                 \
-   public:                                                                   \
-    using BASE::BASE;                                                        \
-    const char* className() const noexcept override { return #NAME; }       \
+// Error class NAME, derived from BASE, whose className() is "NAME". Given a TEXT, NAME is
+// built without arguments and always carries that text; without one, NAME is built from
+// the message its thrower gives.
+#define VANTLE_EVALUATOR_ERROR(NAME, BASE, ...)                          \
+  class NAME : public BASE {                                             \
+   public:                                                               \
+    using BASE::BASE;                                                    \
+    __VA_OPT__(NAME() : BASE(__VA_ARGS__) {}                             \
+               explicit NAME(const std::string&) = delete;               \
+               explicit NAME(const char*) = delete;)                     \
+    const char* className() const noexcept override { return #NAME; }   \
   }
 
 // Compile errors.
 VANTLE_EVALUATOR_ERROR(EMathParserError, EEvaluatorError);
-
-class EExpressionHasBlanks : public EMathParserError {
- public:
-  EExpressionHasBlanks() : EMathParserError(evaluatormsg::kExpressionHasBlanks) {}
-  const char* className() const noexcept override { return "EExpressionHasBlanks"; }
-};
-
-class EMissMatchingBracket : public EMathParserError {
- public:
-  EMissMatchingBracket() : EMathParserError(evaluatormsg::kMissingBrackets) {}
-  const char* className() const noexcept override { return "EMissMatchingBracket"; }
-};
-
+VANTLE_EVALUATOR_ERROR(EExpressionHasBlanks, EMathParserError, evaluatormsg::kExpressionHasBlanks);
+VANTLE_EVALUATOR_ERROR(EMissMatchingBracket, EMathParserError, evaluatormsg::kMissingBrackets);
 VANTLE_EVALUATOR_ERROR(ESyntaxError, EMathParserError);
-
-class ETooManyNestings : public EMathParserError {
- public:
-  ETooManyNestings() : EMathParserError(evaluatormsg::kTooManyNestings) {}
-  const char* className() const noexcept override { return "ETooManyNestings"; }
-};
-
-class EExpressionTooComplex : public EMathParserError {
- public:
-  EExpressionTooComplex() : EMathParserError(evaluatormsg::kTooComplex) {}
-  const char* className() const noexcept override { return "EExpressionTooComplex"; }
-};
-
-class EParserInternalError : public EMathParserError {
- public:
-  EParserInternalError() : EMathParserError(evaluatormsg::kInternalError) {}
-  const char* className() const noexcept override { return "EParserInternalError"; }
-};
-
+VANTLE_EVALUATOR_ERROR(ETooManyNestings, EMathParserError, evaluatormsg::kTooManyNestings);
+VANTLE_EVALUATOR_ERROR(EExpressionTooComplex, EMathParserError, evaluatormsg::kTooComplex);
+VANTLE_EVALUATOR_ERROR(EParserInternalError, EMathParserError, evaluatormsg::kInternalError);
 // A variable name that is no identifier; the message is the name itself.
 VANTLE_EVALUATOR_ERROR(EBadName, EMathParserError);
 
 // Faults while running a compiled expression.
 VANTLE_EVALUATOR_ERROR(EMathError, EEvaluatorError);
-
-class EInvalidOp : public EMathError {
- public:
-  EInvalidOp() : EMathError(evaluatormsg::kInvalidOp) {}
-  const char* className() const noexcept override { return "EInvalidOp"; }
-};
-
-class EZeroDivide : public EMathError {
- public:
-  EZeroDivide() : EMathError(evaluatormsg::kZeroDivide) {}
-  const char* className() const noexcept override { return "EZeroDivide"; }
-};
-
-class EOverflow : public EMathError {
- public:
-  EOverflow() : EMathError(evaluatormsg::kOverflow) {}
-  const char* className() const noexcept override { return "EOverflow"; }
-};
-
+VANTLE_EVALUATOR_ERROR(EInvalidOp, EMathError, evaluatormsg::kInvalidOp);
+VANTLE_EVALUATOR_ERROR(EZeroDivide, EMathError, evaluatormsg::kZeroDivide);
+VANTLE_EVALUATOR_ERROR(EOverflow, EMathError, evaluatormsg::kOverflow);
 // Integer division by zero in MOD or DIV.
-class EDivByZero : public EMathError {
- public:
-  EDivByZero() : EMathError(evaluatormsg::kDivByZero) {}
-  const char* className() const noexcept override { return "EDivByZero"; }
-};
+VANTLE_EVALUATOR_ERROR(EDivByZero, EMathError, evaluatormsg::kDivByZero);
 
 #undef VANTLE_EVALUATOR_ERROR

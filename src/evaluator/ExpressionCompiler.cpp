@@ -27,8 +27,8 @@ struct Record {
   int index = 1;
   std::uint8_t kind = opkind::kVariable;
   Operand operands[2];
-  Function1 function1 = nullptr;
-  Function2 function2 = nullptr;
+  const NamedFunction1* function1 = nullptr;
+  const NamedFunction2* function2 = nullptr;
 };
 
 std::string prepare(std::string_view raw) {
@@ -204,8 +204,14 @@ CompiledProgram TermWalk::link() {
     step.a = resolve(r.operands[0]);
     step.b = resolve(r.operands[1]);
     step.kind = r.kind;
-    step.function1 = r.function1;
-    step.function2 = r.function2;
+    if (r.function1) {
+      step.function1 = r.function1->routine;
+      step.traits = r.function1->traits;
+    }
+    if (r.function2) {
+      step.function2 = r.function2->routine;
+      step.traits = r.function2->traits;
+    }
     step.result = deepest == 0 ? const_cast<double*>(step.a) : &slots[resultBegin + steps.size()];
     steps.push_back(step);
   }

@@ -1,14 +1,12 @@
 #include "evaluator/NativeTranslator.h"
 
 #include "evaluator/ArithmeticRoutines.h"
-#include "evaluator/BuiltinFunctions.h"
 #include "evaluator/X64Emitter.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <limits>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -25,11 +23,13 @@
 //   same fault at the same step, or passes a quiet infinity or NaN on as it always does.
 // - Within a run of inline steps only the results that no later step of the run takes in a
 //   position that keeps non-finite values non-finite (an operand of + - * negation and
-//   powers 2 to 4, the dividend, the argument of SQRT and ABS) are tested: any non-finite
+//   powers 2 to 4, the dividend, the argument of an inline square root or magnitude) are tested: any non-finite
 //   result inside the run reaches one of them.
-// - RND never faults (trunc of a finite number times [0, 1) is finite), so its step is
-//   stored untested and its number is drawn once. Routines that raise faults are called
-//   through a guard that turns the exception into a NaN: nothing unwinds through this code.
+// - A function is taken by its traits alone. One that draws random numbers never faults
+//   (its traits promise a finite result for finite operands), so its step is stored
+//   untested and its number is drawn once. One that may raise is called through a guard
+//   that turns the exception into a NaN: nothing unwinds through this code. A step without
+//   traits, or whose traits the native code cannot honour, is not translated.
 namespace {
 
 using namespace opkind;
@@ -56,11 +56,10 @@ double guarded2(double a, double b, Function2 routine) noexcept {
 }
 
 enum class Route : std::uint8_t { Inline, Call, Guarded, Random };
-enum class Inline : std::uint8_t { None, Sqrt, Abs };
 
 struct StepPlan {
   Route route = Route::Inline;
-  Inline function = Inline::None;
+  InlineOp inlineOp = InlineOp::None;
   bool binary = false;
   std::uint64_t routine = 0;  // called directly, or handed to the guard
   int producerA = -1;         // the step whose result is operand a, -1 for another slot
@@ -72,16 +71,22 @@ std::uint64_t addressOf(F* f) {
   return reinterpret_cast<std::uint64_t>(f);
 }
 
-std::string_view builtinName(Function1 f) {
-  for (const NamedFunction1& n : builtinFunctions1())
-    if (n.routine == f) return n.name;
-  return {};
-}
-
-bool isBuiltin(Function2 f) {
-  for (const NamedFunction2& n : builtinFunctions2())
-    if (n.routine == f) return true;
-  return false;
+// The route of a function step by its traits, false where the native code could not
+// match the interpreter: a random routine that may raise would draw again when the
+// interpreter runs its step over, and no operation of two operands is inlined.
+bool routeOfFunction(const ProgramStep& s, StepPlan& p) {
+  if (!s.traits) return false;
+  const FunctionTraits& traits = *s.traits;
+  p.binary = s.kind == kFunction2;
+  p.routine = p.binary ? addressOf(s.function2) : addressOf(s.function1);
+  if (p.routine == 0) return false;
+  if (traits.inlineAs != InlineOp::None) {
+    p.inlineOp = traits.inlineAs;
+    return !p.binary;
+  }
+  if (traits.mayRaise && traits.drawsRandomNumbers) return false;
+  p.route = traits.mayRaise ? Route::Guarded : (traits.drawsRandomNumbers ? Route::Random : Route::Call);
+  return true;
 }
 
 // The route of a step, false for a form the native code does not take.
@@ -93,21 +98,7 @@ bool routeOf(const ProgramStep& s, StepPlan& p) {
     case kDiv: p.routine = addressOf(&arithmetic::integerDivide); break;
     case kIntegerPower: p.routine = addressOf(&arithmetic::integerPower); break;
     case kRealPower: p.routine = addressOf(&arithmetic::realPower); break;
-    case kFunction2:
-      if (!isBuiltin(s.function2)) return false;
-      p.route = Route::Call;
-      p.binary = true;
-      p.routine = addressOf(s.function2);
-      return true;
-    case kFunction1: {
-      const std::string_view name = builtinName(s.function1);
-      if (name.empty()) return false;
-      p.routine = addressOf(s.function1);
-      if (name == "SQRT") p.function = Inline::Sqrt;
-      else if (name == "ABS") p.function = Inline::Abs;
-      else p.route = name == "PH" ? Route::Guarded : (name == "RND" ? Route::Random : Route::Call);
-      return true;
-    }
+    case kFunction1: case kFunction2: return routeOfFunction(s, p);
     default: return false;
   }
   p.route = Route::Guarded;
@@ -329,7 +320,7 @@ void Translator::emitInline(std::size_t i) {
       m_out.op(Op::Mul, r, r);
       break;
     default:
-      if (p.function == Inline::Sqrt) m_out.op(Op::Sqrt, r, r);
+      if (p.inlineOp == InlineOp::Sqrt) m_out.op(Op::Sqrt, r, r);
       else m_out.op(Op::And, r, Mem{x64::rax, 0, true, kAbsMask});
       break;
   }

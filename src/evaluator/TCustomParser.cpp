@@ -65,10 +65,10 @@ std::vector<double> TCustomParser::resultSlots() const {
   return m_program ? m_program->results() : std::vector<double>{};
 }
 
-void TCustomParser::addFunction1(std::string upperName, Function1 routine) {
-  if (!m_functions1.insert(std::move(upperName), routine)) throw EParserInternalError();
+void TCustomParser::addFunction1(const NamedFunction1& row) {
+  if (!m_functions1.insert(row.name, &row)) throw EParserInternalError();
 }
 
-void TCustomParser::addFunction2(std::string upperName, Function2 routine) {
-  if (!m_functions2.insert(std::move(upperName), routine)) throw EParserInternalError();
+void TCustomParser::addFunction2(const NamedFunction2& row) {
+  if (!m_functions2.insert(row.name, &row)) throw EParserInternalError();
 }

@@ -64,9 +64,12 @@ class TCustomParser {
  protected:
   enum BuiltIn { kA, kB, kC, kD, kE, kX, kY, kT, kBuiltInCount };
 
-  // Function registration; a name already present raises EParserInternalError.
-  void addFunction1(std::string upperName, Function1 routine);
-  void addFunction2(std::string upperName, Function2 routine);
+  // Registers a function by its row, which must outlive the evaluator (the built-in rows
+  // are static); a name already present raises EParserInternalError.
+  void addFunction1(const NamedFunction1& row);
+  void addFunction2(const NamedFunction2& row);
+  void addFunction1(NamedFunction1&&) = delete;  // the table keeps the row's address
+  void addFunction2(NamedFunction2&&) = delete;
 
   std::array<double, kBuiltInCount> m_builtIn{};
 

@@ -4,6 +4,6 @@
 
 TParser::TParser() {
   for (const char* name : {"A", "B", "C", "D", "E", "X", "Y", "T"}) SetVariable(name, 0.0);
-  for (const NamedFunction1& f : builtinFunctions1()) addFunction1(f.name, f.routine);
-  for (const NamedFunction2& f : builtinFunctions2()) addFunction2(f.name, f.routine);
+  for (const NamedFunction1& row : builtinFunctions1()) addFunction1(row);
+  for (const NamedFunction2& row : builtinFunctions2()) addFunction2(row);
 }

@@ -105,14 +105,14 @@ double* TermRecognisers::variable(Piece piece) const {
   return slot ? *slot : nullptr;
 }
 
-Function1 TermRecognisers::function1(Piece name) const {
-  const Function1* f = m_tables.functions1.find(text(name));
-  return f ? *f : nullptr;
+const NamedFunction1* TermRecognisers::function1(Piece name) const {
+  const NamedFunction1* const* row = m_tables.functions1.find(text(name));
+  return row ? *row : nullptr;
 }
 
-Function2 TermRecognisers::function2(Piece name) const {
-  const Function2* f = m_tables.functions2.find(text(name));
-  return f ? *f : nullptr;
+const NamedFunction2* TermRecognisers::function2(Piece name) const {
+  const NamedFunction2* const* row = m_tables.functions2.find(text(name));
+  return row ? *row : nullptr;
 }
 
 bool TermRecognisers::run(TermKind kind, Piece piece, Split* split) {

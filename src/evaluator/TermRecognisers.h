@@ -40,8 +40,9 @@ class TermRecognisers {
   std::string_view text(Piece piece) const { return m_text.substr(piece.pos, piece.len); }
   std::optional<double> number(Piece piece) const;
   double* variable(Piece piece) const;
-  Function1 function1(Piece name) const;
-  Function2 function2(Piece name) const;
+  // The function's row, nullptr when no function has that name.
+  const NamedFunction1* function1(Piece name) const;
+  const NamedFunction2* function2(Piece name) const;
 
  private:
   bool run(TermKind kind, Piece piece, Split* split);

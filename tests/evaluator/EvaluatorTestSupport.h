@@ -2,6 +2,7 @@
 
 #include "evaluator/TParser.h"
 
+#include <bit>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -42,4 +43,31 @@ inline EvalOutcome evaluate(const std::string& text,
     out.message = e.what();
   }
   return out;
+}
+
+// What one Value() gave, bit for bit: the value or the error, and every result slot.
+struct ValueOutcome {
+  std::string error;  // class name and message
+  std::uint64_t value = 0;
+  std::vector<std::uint64_t> slots;
+
+  bool operator==(const ValueOutcome&) const = default;
+};
+
+inline ValueOutcome runValue(TCustomParser& parser) {
+  ValueOutcome out;
+  try {
+    out.value = std::bit_cast<std::uint64_t>(parser.Value());
+  } catch (const EEvaluatorError& e) {
+    out.error = std::string(e.className()) + ": " + e.what();
+  }
+  for (double v : parser.resultSlots()) out.slots.push_back(std::bit_cast<std::uint64_t>(v));
+  return out;
+}
+
+inline std::string describe(const ValueOutcome& o) {
+  std::string s = o.error.empty() ? std::to_string(std::bit_cast<double>(o.value)) : o.error;
+  s += " [";
+  for (std::uint64_t v : o.slots) s += std::to_string(std::bit_cast<double>(v)) + " ";
+  return s + "]";
 }

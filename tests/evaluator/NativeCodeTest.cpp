@@ -1,6 +1,7 @@
+#include "EvaluatorTestSupport.h"
+
 #include "evaluator/BuiltinFunctions.h"
 #include "evaluator/CompiledProgram.h"
-#include "evaluator/TParser.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include <limits>
 #include <memory>
 #include <random>
+#include <span>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -30,37 +32,22 @@ namespace {
 const double kInf = std::numeric_limits<double>::infinity();
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// What one Value() gave: the value's bits or the error, and every result slot's bits.
-struct Outcome {
-  std::string error;
-  std::uint64_t value = 0;
-  std::vector<std::uint64_t> slots;
-
-  bool operator==(const Outcome&) const = default;
-};
-
-Outcome run(TParser& parser) {
-  Outcome out;
-  try {
-    out.value = std::bit_cast<std::uint64_t>(parser.Value());
-  } catch (const EEvaluatorError& e) {
-    out.error = std::string(e.className()) + ": " + e.what();
-  }
-  for (double v : parser.resultSlots()) out.slots.push_back(std::bit_cast<std::uint64_t>(v));
-  return out;
+// The names of the rows whose functions two evaluators run alike: all but those that draw
+// from the one process-wide generator, whose numbers they never share.
+template <typename Row>
+std::vector<std::string> comparableNames(std::span<const Row> rows) {
+  std::vector<std::string> names;
+  for (const Row& row : rows)
+    if (!row.traits.drawsRandomNumbers) names.emplace_back(row.name);
+  return names;
 }
 
-std::string describe(const Outcome& o) {
-  std::string s = o.error.empty() ? std::to_string(std::bit_cast<double>(o.value)) : o.error;
-  s += " [";
-  for (std::uint64_t v : o.slots) s += std::to_string(std::bit_cast<double>(v)) + " ";
-  return s + "]";
-}
-
-// Random texts over every shape of the language; brackets keep most of them compilable.
+// Random texts over every shape of the language and every built-in function that can be
+// compared; brackets keep most of them compilable.
 class TextGenerator {
  public:
-  explicit TextGenerator(std::uint64_t seed) : m_rng(seed) {}
+  explicit TextGenerator(std::uint64_t seed)
+      : m_rng(seed), m_functions1(comparableNames(builtinFunctions1())), m_functions2(comparableNames(builtinFunctions2())) {}
 
   std::string text(int depth) {
     if (depth == 0 || pick(5) == 0) return leaf();
@@ -70,12 +57,8 @@ class TextGenerator {
       case 2: return "-" + bracketed(depth);
       case 3: return bracketed(depth) + power(depth);
       case 4: return leaf() + power(depth);
-      case 5: {
-        static const char* const names[] = {"TAN", "SIN", "COS", "SINH", "COSH", "ARCTAN", "EXP",
-                                            "LN",  "SQRT", "ABS", "HEAV", "SIGN", "ZERO", "PH"};
-        return std::string(names[pick(std::size(names))]) + "(" + text(depth - 1) + ")";
-      }
-      case 6: return std::string(pick(2) ? "MAX(" : "MIN(") + text(depth - 1) + "," + text(depth - 1) + ")";
+      case 5: return m_functions1[pick(m_functions1.size())] + "(" + text(depth - 1) + ")";
+      case 6: return m_functions2[pick(m_functions2.size())] + "(" + text(depth - 1) + "," + text(depth - 1) + ")";
       case 7: return bracketed(depth) + (pick(2) ? "DIV" : "MOD") + bracketed(depth);
       default: return text(depth - 1) + "+" + text(depth - 1) + "-" + operand(depth) + "*" + operand(depth);
     }
@@ -102,6 +85,8 @@ class TextGenerator {
   }
 
   std::mt19937_64 m_rng;
+  std::vector<std::string> m_functions1;
+  std::vector<std::string> m_functions2;
 };
 
 // Values that fault somewhere (0, negatives, huge ones, beyond 64 bits) and that bring
@@ -151,8 +136,8 @@ TEST(NativeCodeTest, NativeCodeAndInterpreterAgreeBitForBit) {
         native->SetVariable(std::string(1, name), v);
         interpreter->SetVariable(std::string(1, name), v);
       }
-      const Outcome fromNative = run(*native);
-      const Outcome fromInterpreter = run(*interpreter);
+      const ValueOutcome fromNative = runValue(*native);
+      const ValueOutcome fromInterpreter = runValue(*interpreter);
       ASSERT_EQ(fromNative, fromInterpreter)
           << text << " with X=" << native->X() << " T=" << native->T() << " A=" << native->A() << " B=" << native->B()
           << "\nnative: " << describe(fromNative) << "\ninterpreter: " << describe(fromInterpreter);
@@ -268,9 +253,10 @@ TEST(NativeCodeTest, OperandsFarApartAreReached) {
   for (double* v : variables) starts.push_back(reinterpret_cast<std::uintptr_t>(v) >> 32);
   std::sort(starts.begin(), starts.end());
   ASSERT_GE(std::unique(starts.begin(), starts.end()) - starts.begin(), 6);
-  Function1 ln = nullptr;
-  for (const NamedFunction1& f : builtinFunctions1())
-    if (std::string_view(f.name) == "LN") ln = f.routine;
+  const NamedFunction1* ln = nullptr;
+  for (const NamedFunction1& row : builtinFunctions1())
+    if (std::string_view(row.name) == "LN") ln = &row;
+  ASSERT_NE(ln, nullptr);
   // r0 = v0 + v1, then r[k] = r[k-1] op v[k+1], with an LN call in the middle.
   std::vector<double> slots(kRegions + 1, 0.0);
   std::vector<ProgramStep> steps;
@@ -279,7 +265,10 @@ TEST(NativeCodeTest, OperandsFarApartAreReached) {
     s.kind = k == 4 ? opkind::kFunction1 : (k % 3 == 0 ? opkind::kSum : (k % 3 == 1 ? opkind::kProduct : opkind::kQuotient));
     s.a = k == 0 ? variables[0] : &slots[static_cast<std::size_t>(k)];
     s.b = k == 4 ? nullptr : variables[static_cast<std::size_t>(k == 0 ? 1 : k)];
-    s.function1 = k == 4 ? ln : nullptr;
+    if (k == 4) {
+      s.function1 = ln->routine;
+      s.traits = ln->traits;
+    }
     s.result = &slots[static_cast<std::size_t>(k) + 1];
     steps.push_back(s);
   }
