@@ -44,4 +44,7 @@ std::string padRight(std::string text, std::size_t width);
 // For files other programs read (JSON, CSV): the shortest text that reads back as the same
 // double, always with '.'.
 std::string formatShortest(double value);
+// Numbers in files other programs write (thermodynamic databases): '.' whatever the user's
+// separator, an optional sign and exponent, blanks around ignored; nothing when not a number.
+std::optional<double> tryReadFileNumber(std::string_view text);
 std::string formatInt(long long value);

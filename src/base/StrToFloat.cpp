@@ -68,7 +68,7 @@ bool canonicalise(std::string_view text, char separator, char* out, std::size_t&
 
 }  // namespace
 
-std::optional<double> tryStrToFloat(std::string_view text) {
+static std::optional<double> readWithSeparator(std::string_view text, char separator) {
   text = trimBlanks(text);
   char local[64];
   std::string large;
@@ -79,12 +79,20 @@ std::optional<double> tryStrToFloat(std::string_view text) {
   }
   std::size_t len = 0;
   long magnitude = 0;
-  if (!canonicalise(text, decimalSeparator(), buf, len, magnitude)) return std::nullopt;
+  if (!canonicalise(text, separator, buf, len, magnitude)) return std::nullopt;
   double value = 0;
   const auto [end, ec] = std::from_chars(buf, buf + len, value);
   if (ec == std::errc::result_out_of_range && magnitude <= 0) return buf[0] == '-' ? -0.0 : 0.0;
   if (ec != std::errc() || end != buf + len) return std::nullopt;
   return value;
+}
+
+std::optional<double> tryStrToFloat(std::string_view text) {
+  return readWithSeparator(text, decimalSeparator());
+}
+
+std::optional<double> tryReadFileNumber(std::string_view text) {
+  return readWithSeparator(text, '.');
 }
 
 double strToFloat(std::string_view text) {

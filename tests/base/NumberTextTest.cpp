@@ -147,4 +147,8 @@ TEST(NumberTextTest, MachineTextsIgnoreSeparatorSetting) {
   EXPECT_EQ(formatShortest(1e21), "1e+21");
   EXPECT_EQ(formatInt(-42), "-42");
   EXPECT_EQ(formatInt(std::numeric_limits<long long>::min()), "-9223372036854775808");
+  EXPECT_EQ(tryReadFileNumber(" .0188702 "), 0.0188702);
+  EXPECT_EQ(tryReadFileNumber("+805.644E23"), 805.644E23);
+  EXPECT_EQ(tryReadFileNumber("-1.2307E+25"), -1.2307E+25);
+  EXPECT_FALSE(tryReadFileNumber("0,5").has_value());
 }
