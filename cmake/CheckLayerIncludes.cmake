@@ -4,7 +4,7 @@ cmake_minimum_required(VERSION 3.25)
 # The link error catches calls that run upwards; this catches what a header alone brings in.
 include(${LAYERS})
 set(faults "")
-foreach(folder base evaluator storage problem calc analysis workbench cli diagram app)
+foreach(folder base evaluator storage problem tdb calc analysis workbench cli diagram app)
   if(NOT DEFINED allowed_${folder})
     continue()
   endif()
