@@ -6,3 +6,4 @@ int runDump(int argc, char** argv);
 int runAdd(int argc, char** argv);
 int runEval(int argc, char** argv);
 int runRun(int argc, char** argv);
+int runImportTdb(int argc, char** argv);

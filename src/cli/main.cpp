@@ -21,11 +21,12 @@ const Subcommand kSubcommands[] = {
     {"add", runAdd, "append a problem to a database"},
     {"run", runRun, "run a problem headless and write its results"},
     {"eval", runEval, "evaluate one expression (or one per line of stdin)"},
+    {"import-tdb", runImportTdb, "append a binary system of a TDB file to a database"},
 };
 
 void printUsage(std::FILE* out) {
   std::fputs("usage: vantle-cli COMMAND [ARGS...]\n\ncommands:\n", out);
-  for (const auto& sub : kSubcommands) std::fprintf(out, "  %-6s %s\n", sub.name, sub.summary);
+  for (const auto& sub : kSubcommands) std::fprintf(out, "  %-10s %s\n", sub.name, sub.summary);
   std::fputs("\n'vantle-cli COMMAND --help' describes a command.\n", out);
 }
 
