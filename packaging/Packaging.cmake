@@ -17,6 +17,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/examples/Problems.d
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/problems
         DESTINATION ${VANTLE_INSTALL_DATADIR}/examples
         FILES_MATCHING PATTERN "*.txt")
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/tdb
+        DESTINATION ${VANTLE_INSTALL_DATADIR}/examples
+        FILES_MATCHING PATTERN "*.tdb")
 
 # The README and the user guide keep the repository's layout, so that their links work.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${VANTLE_INSTALL_DOCDIR})

@@ -130,6 +130,19 @@ TEST_F(ExamplesTest, FreeAxisGapOpensAtTwoRTOverW) {
   EXPECT_NEAR(lowest, 2 * kR * 1000 / 40000, dY());
 }
 
+// The Pb-Sn assessment imported from its TDB file: a common-tangent calculation of the same model
+// outside the program puts its eutectic at 454.562 K, the liquid at X = 0.73733 and the two solid
+// solutions at 0.26321 and 0.97552; the grid finds them within a step.
+TEST_F(ExamplesTest, PbSnEutecticIsTheAssessment) {
+  run("Pb-Sn");
+  ASSERT_EQ(nodes().size(), 1u);
+  const double dX = 1.0 / 200;
+  EXPECT_NEAR(nodes()[0].Y, 454.562, dY());
+  EXPECT_NEAR(nodes()[0].X, 0.73733, dX);
+  EXPECT_NEAR(nodes()[0].XLeft, 0.26321, dX);
+  EXPECT_NEAR(nodes()[0].XRight, 0.97552, dX);
+}
+
 TEST_F(ExamplesTest, TypicalRunsToTheEnd) {
   run("Typical");
   EXPECT_EQ(nodes().size(), 1u);
