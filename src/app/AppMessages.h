@@ -44,6 +44,21 @@ inline constexpr const char* kInsertHint = "Insert record";
 inline constexpr const char* kDeleteHint = "Delete record";
 inline constexpr const char* kCancelHint = "Cancel edit";
 
+inline constexpr const char* kImportMenu = "Import thermodynamic database...";
+inline constexpr const char* kImportCaption = "Import thermodynamic database";
+inline constexpr const char* kTdbFilter = "Thermodynamic databases (*.tdb *.TDB);;All files (*)";
+inline constexpr const char* kImportElementA = "Element A";
+inline constexpr const char* kImportElementB = "Element B (X)";
+inline constexpr const char* kImportProblemName = "Problem name";
+inline constexpr const char* kImportPhases =
+    "Phases of the system (those that cannot be imported are greyed, with the reason)";
+inline constexpr const char* kImportPhaseColumn = "Phase";
+inline constexpr const char* kImportModelColumn = "Model";
+inline constexpr const char* kImportSolution = "solution";
+inline constexpr const char* kImportCompound = "compound at X = ";
+inline constexpr const char* kImportButton = "Import";
+inline constexpr const char* kImportNoPhase = "Choose at least one phase";
+
 inline constexpr const char* kDeleteRecord = "Delete record?";
 inline constexpr const char* kNewDatabaseCaption = "New database name";
 inline constexpr const char* kNewDatabasePrompt = "Type the filename having extension .d";

@@ -9,4 +9,6 @@ class FileDialogs {
   virtual ~FileDialogs() = default;
   // An existing problem database chosen by the user; nothing when cancelled.
   virtual std::optional<std::string> openDatabase() = 0;
+  // A thermodynamic database (TDB) file to import from; nothing when cancelled.
+  virtual std::optional<std::string> openThermodynamicDatabase() = 0;
 };

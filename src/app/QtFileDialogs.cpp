@@ -14,3 +14,11 @@ std::optional<std::string> QtFileDialogs::openDatabase() {
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().constFirst().toStdString();
 }
+
+std::optional<std::string> QtFileDialogs::openThermodynamicDatabase() {
+  const QString chosen = QFileDialog::getOpenFileName(
+      m_parent, QLatin1String(appmsg::kImportCaption), QDir::currentPath(),
+      QLatin1String(appmsg::kTdbFilter));
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen.toStdString();
+}

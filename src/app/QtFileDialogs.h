@@ -10,6 +10,7 @@ class QtFileDialogs : public FileDialogs {
   void setParent(QWidget* parent) { m_parent = parent; }
 
   std::optional<std::string> openDatabase() override;
+  std::optional<std::string> openThermodynamicDatabase() override;
 
  private:
   QWidget* m_parent;

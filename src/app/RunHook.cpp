@@ -1,10 +1,13 @@
 #include "app/RunHook.h"
 
+#include "app/QtUserDialogs.h"
 #include "app/TfmAbout.h"
+#include "app/TfmImportTdb.h"
 #include "app/TfmMain.h"
 #include "diagram/TfmDiagram2.h"
 #include "diagram/TfmMDiagram.h"
 #include "diagram/TfmSpecPoints.h"
+#include "tdb/TdbReader.h"
 
 #include <qcustomplot.h>
 #include "workbench/Workbench.h"
@@ -42,6 +45,9 @@ std::optional<RunHook> RunHook::parse(const QStringList& arguments) {
       hook.diagramShot = arguments[++i];
     } else if (argument == QLatin1String("--shot-special") && hasValue) {
       hook.specialShot = arguments[++i];
+    } else if (argument == QLatin1String("--shot-import") && i + 2 < arguments.size()) {
+      hook.importShots.append({arguments[i + 1], arguments[i + 2]});
+      i += 2;
     } else if (argument == QLatin1String("--label") && hasValue) {
       const QStringList xy = arguments[++i].split(QLatin1Char(','));
       if (xy.size() == 2) hook.labels.append(QPointF(xy[0].toDouble(), xy[1].toDouble()));
@@ -105,6 +111,14 @@ void RunHook::schedule(TfmMain& window) const {
       window.sbSpecialPointsClick();
       settle();
       window.specPointsWindow().grab().save(hook.specialShot);
+    }
+    for (const auto& [tdb, shot] : hook.importShots) {
+      const TdbDatabase db = readTdbFile(tdb.toStdString());
+      QtUserDialogs dialogs(&window);
+      TfmImportTdb import(db, dialogs, &window);
+      import.show();
+      settle();
+      import.grab().save(shot);
     }
     if (!hook.aboutShot.isEmpty()) {
       TfmAbout about(&window);

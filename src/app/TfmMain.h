@@ -105,6 +105,7 @@ class TfmMain : public QMainWindow, public ProblemView, public RunView {
   void N1Click();  // File > Open
   void N5Click();  // File > Create
   void N6Click();  // File > Save
+  void importTdbClick();  // File > Import thermodynamic database
   void N3Click();  // File > Close and the Close button
   void N4Click();  // Mosaic diagram color
   void About1Click();
@@ -224,6 +225,7 @@ class TfmMain : public QMainWindow, public ProblemView, public RunView {
   QAction* m_actOpen = nullptr;
   QAction* m_actCreate = nullptr;
   QAction* m_actSave = nullptr;
+  QAction* m_actImportTdb = nullptr;
 
   std::unique_ptr<WorkingChart> m_workingChart;
   std::unique_ptr<TfmMDiagram> m_mosaicWindow;

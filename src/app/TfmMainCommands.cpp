@@ -90,7 +90,8 @@ void TfmMain::sbEditChartClick() {
 
 void TfmMain::setScanning(bool scanning) {
   m_scanning = scanning;
-  for (QAction* action : {m_actOpen, m_actCreate, m_actSave}) action->setEnabled(!scanning);
+  for (QAction* action : {m_actOpen, m_actCreate, m_actSave, m_actImportTdb})
+    action->setEnabled(!scanning);
 }
 
 bool TfmMain::refuseDuringScan() const { return m_scanning; }

@@ -128,6 +128,8 @@ void TfmMain::createMenu() {
   m_actCreate->setObjectName(QStringLiteral("N5"));
   m_actSave = file->addAction(text(appmsg::kSave), this, &TfmMain::N6Click);
   m_actSave->setObjectName(QStringLiteral("N6"));
+  m_actImportTdb = file->addAction(text(appmsg::kImportMenu), this, &TfmMain::importTdbClick);
+  m_actImportTdb->setObjectName(QStringLiteral("ImportTdb"));
   file->addSeparator();
   QAction* close = file->addAction(text(appmsg::kClose), this, &TfmMain::N3Click);
   close->setObjectName(QStringLiteral("N3"));

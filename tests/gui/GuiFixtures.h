@@ -37,7 +37,9 @@ class FakeFileDialogs : public FileDialogs {
     ++openCalls;
     return answer;
   }
+  std::optional<std::string> openThermodynamicDatabase() override { return tdbAnswer; }
   std::optional<std::string> answer;
+  std::optional<std::string> tdbAnswer;
   int openCalls = 0;
 };
 
