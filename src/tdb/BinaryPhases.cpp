@@ -70,6 +70,11 @@ class PhaseClassifier {
             d != m_db.typeDefinitions.end() && d->second.kind == TdbTypeDefinition::Kind::Magnetic)
           out.magnetic = &d->second;
       out.magneticIgnored = !out.magnetic;
+      if (out.magnetic &&
+          !(out.magnetic->antiferroFactor < 0 && out.magnetic->structureFactor > 0)) {
+        refuse(out, formatMessage(tdbmsg::kBadMagneticType, {formatInt(out.magnetic->line)}));
+        return true;
+      }
     }
     return true;
   }

@@ -11,6 +11,21 @@ namespace {
 
 using Kind = TdbExpr::Kind;
 
+// Far beyond anything a description can hold (a few hundred operations): a file whose functions
+// nest deeper, or grow larger when written out, is refused before it exhausts the stack or the
+// memory.
+constexpr std::size_t kMaxNesting = 100;
+constexpr int kMaxNodes = 20000;
+
+int nodeCount(const TdbExpr& e, int limit) {
+  int count = 1;
+  for (const TdbExpr& arg : e.args) {
+    if (count > limit) break;
+    count += nodeCount(arg, limit - count);
+  }
+  return count;
+}
+
 // A term that is a function times a number: the function's name and the signed number.
 bool referenceTerm(const SumTerm& t, std::string& name, double& factor) {
   const TdbExpr& e = t.term;
@@ -55,8 +70,14 @@ const TdbExpr& FunctionInliner::function(const std::string& name, int usedOnLine
   const TdbFunction& f = find(name, usedOnLine);
   if (!m_active.insert(name).second)
     throw ETdbError(formatMessage(tdbmsg::kFunctionCycle, {name, formatInt(f.line)}));
+  if (m_active.size() > kMaxNesting)
+    throw ETdbError(formatMessage(tdbmsg::kFunctionTooLong, {name, formatInt(f.line)}));
   TdbExpr e = build(f.value, f.line, true);
+  const int size = nodeCount(e, kMaxNodes);
+  if (size > kMaxNodes)
+    throw ETdbError(formatMessage(tdbmsg::kFunctionTooLong, {name, formatInt(f.line)}));
   m_active.erase(name);
+  m_sizes[name] = size;
   return m_done.emplace(name, std::move(e)).first->second;
 }
 
@@ -107,18 +128,25 @@ TdbExpr FunctionInliner::build(const TdbPiecewise& value, int line, bool inlineR
   if (!own.isNumber(0) || common.empty()) terms.push_back({false, std::move(own)});
   terms.insert(terms.end(), common.begin(), common.end());
   TdbExpr out = sumOf(terms);
-  if (inlineReferences) replaceReferences(out, line);
+  int budget = kMaxNodes;
+  if (inlineReferences) replaceReferences(out, line, budget);
   else
     for (const std::string& name : references(out)) find(name, line);
   return out;
 }
 
-void FunctionInliner::replaceReferences(TdbExpr& e, int line) {
+void FunctionInliner::replaceReferences(TdbExpr& e, int line, int& budget) {
   if (e.kind == Kind::Reference) {
-    e = function(e.name, line);
+    const TdbExpr& f = function(e.name, line);
+    budget -= m_sizes[e.name];
+    if (budget < 0) {
+      const int defined = find(e.name, line).line;
+      throw ETdbError(formatMessage(tdbmsg::kFunctionTooLong, {e.name, formatInt(defined)}));
+    }
+    e = f;
     return;
   }
-  for (TdbExpr& arg : e.args) replaceReferences(arg, line);
+  for (TdbExpr& arg : e.args) replaceReferences(arg, line, budget);
 }
 
 const TdbFunction& FunctionInliner::find(const std::string& name, int usedOnLine) const {

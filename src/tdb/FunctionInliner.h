@@ -31,10 +31,12 @@ class FunctionInliner {
 
  private:
   TdbExpr build(const TdbPiecewise& value, int line, bool inlineReferences);
-  void replaceReferences(TdbExpr& e, int line);
+  // `budget`: how many more nodes the functions written out may bring.
+  void replaceReferences(TdbExpr& e, int line, int& budget);
   const TdbFunction& find(const std::string& name, int usedOnLine) const;
 
   const TdbDatabase& m_db;
   std::map<std::string, TdbExpr> m_done;
+  std::map<std::string, int> m_sizes;  // nodes of each function written out
   std::set<std::string> m_active;
 };

@@ -108,6 +108,7 @@ bool PhaseTranslation::translate(const BinaryPhase& phase, std::vector<Descripti
 }
 
 void PhaseTranslation::solution(const BinaryPhase& phase, std::vector<DescriptionLine>& lines) {
+  const std::size_t first = lines.size();
   const std::string& tdbName = phase.phase->name;
   const TdbExpr x = TdbExpr::symbol("X");
   const TdbExpr ga = endMember(*phase.g.endA, "G_" + tdbName + "_" + m_a, lines);
@@ -122,6 +123,13 @@ void PhaseTranslation::solution(const BinaryPhase& phase, std::vector<Descriptio
   terms.insert(terms.begin() + (phase.atoms != 1 ? 1 : 2), ideal);
   lines.push_back(
       {{}, "G" + phaseName(*phase.phase) + "=", compiledText(sumOf(terms), LineKind::Solution)});
+  // The phase's comments head its block, above its own variables.
+  std::vector<std::string>& comments = lines[first].comments;
+  comments.insert(
+      comments.begin(),
+      formatMessage(tdbmsg::kSolutionComment, {tdbName, formatInt(phase.phase->line), m_a, m_b}));
+  if (phase.magneticIgnored)
+    comments.insert(comments.begin() + 1, formatMessage(tdbmsg::kIgnoredMagnetic, {tdbName}));
 }
 
 void PhaseTranslation::compound(const BinaryPhase& phase, std::vector<DescriptionLine>& lines) {
@@ -141,8 +149,10 @@ void PhaseTranslation::compound(const BinaryPhase& phase, std::vector<Descriptio
                             ? "1"
                             : numberText(phase.atomsB) + "/" + numberText(phase.atoms);
   const std::string name = phase.phase->name;
-  lines.push_back({{formatMessage(tdbmsg::kCompoundComment, {name, phase.formula, x})},
-                   "X=" + x + ";GC" + sanitized(name) + "=",
+  std::vector<std::string> comments{formatMessage(
+      tdbmsg::kCompoundComment, {name, formatInt(phase.phase->line), phase.formula, x})};
+  if (phase.magneticIgnored) comments.push_back(formatMessage(tdbmsg::kIgnoredMagnetic, {name}));
+  lines.push_back({std::move(comments), "X=" + x + ";GC" + sanitized(name) + "=",
                    compiledText(g, LineKind::Point)});
 }
 

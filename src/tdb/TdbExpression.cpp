@@ -50,6 +50,10 @@ TdbExpr TdbExpr::call(std::string function, std::vector<TdbExpr> arguments) {
 
 namespace {
 
+// Far beyond any real expression; the limits keep a hostile file from exhausting the stack.
+constexpr int kMaxDepth = 100;
+constexpr int kMaxOperations = 10000;
+
 bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -65,9 +69,24 @@ class ExpressionParser {
   }
 
  private:
+  // Counts how deep the descent is while a rule runs.
+  struct Depth {
+    explicit Depth(ExpressionParser& p) : parser(p) {
+      if (++parser.m_depth > kMaxDepth) fail(tdbmsg::kTooLong);
+    }
+    ~Depth() { --parser.m_depth; }
+    ExpressionParser& parser;
+  };
+
+  void countOperation() {
+    if (++m_operations > kMaxOperations) fail(tdbmsg::kTooLong);
+  }
+
   TdbExpr sum() {
+    const Depth depth(*this);
     TdbExpr e = product();
     while (m_pos < m_text.size() && (peek() == '+' || peek() == '-')) {
+      countOperation();
       const auto kind = m_text[m_pos++] == '+' ? TdbExpr::Kind::Add : TdbExpr::Kind::Subtract;
       e = TdbExpr::binary(kind, std::move(e), product());
     }
@@ -77,6 +96,7 @@ class ExpressionParser {
   TdbExpr product() {
     TdbExpr e = signedFactor();
     while (m_pos < m_text.size() && (peek() == '/' || (peek() == '*' && !atPower()))) {
+      countOperation();
       const auto kind = m_text[m_pos++] == '*' ? TdbExpr::Kind::Multiply : TdbExpr::Kind::Divide;
       e = TdbExpr::binary(kind, std::move(e), signedFactor());
     }
@@ -85,6 +105,7 @@ class ExpressionParser {
 
   // A sign binds looser than a power: -T**2 is -(T**2).
   TdbExpr signedFactor() {
+    const Depth depth(*this);
     if (m_pos < m_text.size() && (peek() == '-' || peek() == '+')) {
       const bool minus = m_text[m_pos++] == '-';
       TdbExpr operand = signedFactor();
@@ -180,6 +201,8 @@ class ExpressionParser {
 
   std::string m_text;
   std::size_t m_pos = 0;
+  int m_depth = 0;
+  int m_operations = 0;
 };
 
 }  // namespace

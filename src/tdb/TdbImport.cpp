@@ -21,7 +21,7 @@ constexpr const char* kIdealMixing = "SID=-8.31451*(X*LN(X)+(1-X)*LN(1-X))";
 constexpr double kHottest = 6000;
 constexpr double kColdest = 100;
 constexpr double kScanStep = 10;
-constexpr double kAxisWithoutMelting = 2000;
+constexpr double kAxisEndWithoutMelting = 2000;
 
 std::string join(const std::vector<std::string>& items) {
   std::string out;
@@ -179,7 +179,15 @@ TdbImport importBinarySystem(const TdbDatabase& db, const TdbImportRequest& requ
   for (const DescriptionLine& line : phaseLines) body += writeDescriptionLine(line);
   body += formatMessage(tdbmsg::kXCaption, {elementSymbol(b)}) + "\n";
 
-  DescriptionProbe probe(body);
+  // The parse evaluates the variables once: an energy the file makes impossible to evaluate
+  // (a division by zero, the logarithm of a negative number) shows here.
+  std::optional<DescriptionProbe> parsed;
+  try {
+    parsed.emplace(body);
+  } catch (const std::exception& e) {
+    throw ETdbError(formatMessage(tdbmsg::kNotEvaluable, {a, b, db.sourceName, e.what()}));
+  }
+  DescriptionProbe& probe = *parsed;
   const auto meltingA = meltingPoint(probe, written, 0);
   const auto meltingB = meltingPoint(probe, written, 1);
 
@@ -195,16 +203,15 @@ TdbImport importBinarySystem(const TdbDatabase& db, const TdbImportRequest& requ
   if (!translation.escapedNames().empty())
     header.push_back(formatMessage(tdbmsg::kHeaderEscaped, {join(translation.escapedNames())}));
   if (body.find("100000*P") != std::string::npos) header.push_back(tdbmsg::kHeaderPressure);
+  for (const auto& [element, melting] : {std::pair{a, meltingA}, std::pair{b, meltingB}})
+    header.push_back(
+        melting ? formatMessage(tdbmsg::kMeltingPoint, {elementSymbol(element), kelvin(*melting)})
+                : formatMessage(tdbmsg::kNoMeltingPoint, {elementSymbol(element)}));
   if (meltingA || meltingB) {
-    const double hottest = std::max(meltingA.value_or(0), meltingB.value_or(0));
-    result.ymax = std::ceil(1.1 * hottest);
-    header.push_back(formatMessage(tdbmsg::kMeltingPoints,
-                                   {elementSymbol(a), meltingA ? kelvin(*meltingA) : "?",
-                                    elementSymbol(b), meltingB ? kelvin(*meltingB) : "?"}));
+    result.ymax = std::ceil(1.1 * std::max(meltingA.value_or(0), meltingB.value_or(0)));
   } else {
-    result.ymax = kAxisWithoutMelting;
-    header.push_back(formatMessage(tdbmsg::kNoMeltingPoint,
-                                   {elementSymbol(a), elementSymbol(b), numberText(result.ymax)}));
+    result.ymax = kAxisEndWithoutMelting;
+    header.push_back(formatMessage(tdbmsg::kAxisWithoutMelting, {numberText(result.ymax)}));
   }
   if (result.ymax <= result.ymin) result.ymin = std::floor(result.ymax / 2);
 

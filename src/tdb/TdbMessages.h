@@ -37,6 +37,7 @@ inline constexpr const char* kBadExpression = "expression %s: %s";
 inline constexpr const char* kUnexpectedEnd = "it ends too early";
 inline constexpr const char* kUnexpectedCharacter = "unexpected %s";
 inline constexpr const char* kUnknownFunction = "unknown function %s";
+inline constexpr const char* kTooLong = "it is too long or nests too deep";
 
 // Choosing the system.
 inline constexpr const char* kElementNotInFile = "Element %s is not in %s";
@@ -46,10 +47,14 @@ inline constexpr const char* kPhaseNotInFile = "Phase %s is not in %s";
 inline constexpr const char* kPhaseNotInSystem = "Phase %s holds neither %s nor %s";
 inline constexpr const char* kNoPhases = "%s has no phase of the system %s-%s";
 inline constexpr const char* kNoPhasesLeft = "No phase of the system %s-%s can be imported";
+inline constexpr const char* kNotEvaluable =
+    "The description of %s-%s made from %s does not parse as written: %s";
 
 // Functions.
 inline constexpr const char* kFunctionCycle = "Function %s (line %s) refers to itself";
 inline constexpr const char* kMissingFunction = "Function %s, used on line %s, is not defined";
+inline constexpr const char* kFunctionTooLong =
+    "Function %s (line %s) is too long or nests too deep when its functions are written out";
 
 // A phase that cannot be written as one solution or one compound: kPhaseRefused with a reason.
 inline constexpr const char* kPhaseRefused = "Phase %s (line %s) cannot be imported: %s";
@@ -62,6 +67,8 @@ inline constexpr const char* kIonicLiquid = "it is an ionic liquid";
 inline constexpr const char* kSpeciesNotElement = "its constituent %s is not an element";
 inline constexpr const char* kNoEndMember = "it has no G parameter for %s";
 inline constexpr const char* kUnsupportedParameter = "its parameter %s (line %s) is not supported";
+inline constexpr const char* kBadMagneticType =
+    "its magnetic type (line %s) needs a negative antiferromagnetic factor and a positive p";
 inline constexpr const char* kTooComplex =
     "its energy does not fit the limits of the expression language (%s)";
 
@@ -82,12 +89,13 @@ inline constexpr const char* kHeaderPressure = "% P in bar (the TDB's P in pasca
 inline constexpr const char* kRangesComment = "% %s: %s K";
 inline constexpr const char* kMagneticComment =
     "% %s: magnetic term (Inden-Hillert-Jarl), p = %s, antiferromagnetic factor %s";
-inline constexpr const char* kCompoundComment = "% %s: compound %s, X = %s";
+inline constexpr const char* kCompoundComment = "% %s (line %s): compound %s, X = %s";
+inline constexpr const char* kSolutionComment = "% %s (line %s): solution of %s and %s";
 inline constexpr const char* kIgnoredMagnetic =
     "% %s: TC and BMAGN given without a magnetic type, left out as the TDB tools do";
-inline constexpr const char* kNoMeltingPoint =
-    "% No melting point of %s or %s found: the temperature axis ends at %s K";
-inline constexpr const char* kMeltingPoints = "% Melting points: %s %s K, %s %s K";
+inline constexpr const char* kMeltingPoint = "% Melting point of %s: %s K";
+inline constexpr const char* kNoMeltingPoint = "% Melting point of %s: none found";
+inline constexpr const char* kAxisWithoutMelting = "% The temperature axis ends at %s K";
 inline constexpr const char* kXCaption = "#XCAP=Mole fraction of %s";
 inline constexpr const char* kNone = "none";
 

@@ -48,7 +48,11 @@ TdbExpr expression(std::string_view text) {
   try {
     return parseTdbExpression(text);
   } catch (const ETdbError& e) {
-    throw ETdbError(formatMessage(tdbmsg::kBadExpression, {trim(text), e.what()}));
+    // The start of a long expression is enough to find it on its line.
+    constexpr std::size_t kShown = 40;
+    std::string shown(trim(text));
+    if (shown.size() > kShown) shown = shown.substr(0, kShown) + "...";
+    throw ETdbError(formatMessage(tdbmsg::kBadExpression, {shown, e.what()}));
   }
 }
 

@@ -133,7 +133,7 @@ class TdbReader {
   // "CODE GES A_P_D PHASE MAGNETIC AFM P" and "CODE GES A_P_D PHASE DIS_PART OTHER"; every
   // other definition only steers the TDB tools.
   void typeDefinition(const std::vector<std::string>& words, int line) {
-    if (words.empty()) throw ETdbError(formatMessage(tdbmsg::kMissingName, {"TYPE_DEFINITION"}));
+    if (words.empty()) return;  // steers nothing
     TdbTypeDefinition definition;
     definition.line = line;
     if (words.size() >= 5 && words[1].rfind("GES", 0) == 0 &&

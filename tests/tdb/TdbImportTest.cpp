@@ -230,7 +230,8 @@ TEST(TdbImportTest, DescriptionStartsWithWhatItHoldsAndSetsTheProblem) {
   EXPECT_EQ(imported.ymin, 300);
   // Pb melts at 600.65 K in this file (its liquid range ends there): 10 % above, rounded up.
   EXPECT_EQ(imported.ymax, 661);
-  EXPECT_NE(imported.description.find("% Melting points: Pb 600.65 K, Sn 505.06 K"),
+  EXPECT_NE(imported.description.find(
+                "% Melting point of Pb: 600.65 K\n% Melting point of Sn: 505.06 K\n"),
             std::string::npos);
   EXPECT_EQ(imported.xPoints, 200);
   EXPECT_EQ(imported.yPoints, 200);
@@ -291,6 +292,11 @@ TEST(TdbImportTest, UnsupportedModelsAreRefusedOrSkipped) {
       {"PHASE S % 1 1 ! CONSTITUENT S :A,B: ! PARAMETER G(S,A;0) 298.15 1; 6000 N !\n"
        "PARAMETER G(S,B;0) 298.15 1; 6000 N ! PARAMETER V0(S,A;0) 298.15 1; 6000 N !",
        "Phase S (line 6) cannot be imported: its parameter V0(S,A;0) (line 7) is not supported"},
+      {"TYPE_DEFINITION & GES A_P_D S MAGNETIC 0 0.28 !\nPHASE S %& 1 1 ! CONSTITUENT S :A,B: !\n"
+       "PARAMETER G(S,A;0) 298.15 1; 6000 N ! PARAMETER G(S,B;0) 298.15 1; 6000 N !\n"
+       "PARAMETER TC(S,A;0) 298.15 100; 6000 N ! PARAMETER BMAGN(S,A;0) 298.15 1; 6000 N !",
+       "Phase S (line 7) cannot be imported: its magnetic type (line 6) needs a negative "
+       "antiferromagnetic factor and a positive p"},
   };
   for (const auto& c : cases) {
     const TdbDatabase db = readTdb(head + c.phase + "\n", "t.tdb");
@@ -326,4 +332,41 @@ TEST(TdbImportTest, FunctionFaultsNameTheirLines) {
     const TdbDatabase db = readTdb(head + c.text + "\n", "t.tdb");
     EXPECT_THROW_MSG(importBinarySystem(db, {"A", "B", {}, true}), ETdbError, c.message);
   }
+}
+
+TEST(TdbImportTest, AnEnergyWithoutAValueIsReported) {
+  const TdbDatabase db = readTdb(
+      "ELEMENT A X 1 0 0 !\nELEMENT B X 1 0 0 !\nPHASE L:L % 1 1 ! CONSTITUENT L :A,B: !\n"
+      "FUNCTION GA 298.15 T+0**(-1); 6000 N !\n"
+      "PARAMETER G(L,A;0) 298.15 GA#; 6000 N ! PARAMETER G(L,B;0) 298.15 0; 6000 N !\n",
+      "t.tdb");
+  EXPECT_THROW_MSG(importBinarySystem(db, {"A", "B", {}, false}), ETdbError,
+                   "The description of A-B made from t.tdb does not parse as written: Floating "
+                   "point division by zero");
+}
+
+// Functions that double at each step would grow to 2^40 nodes written out, and a chain of 200
+// would nest as deep: both are refused early.
+TEST(TdbImportTest, FunctionsThatGrowOrNestWithoutBoundAreRefused) {
+  const std::string head =
+      "ELEMENT A X 1 0 0 !\nELEMENT B X 1 0 0 !\nPHASE L:L % 1 1 ! CONSTITUENT L :A,B: !\n"
+      "PARAMETER G(L,A;0) 298.15 F1#; 6000 N ! PARAMETER G(L,B;0) 298.15 0; 6000 N !\n";
+  std::string doubling;
+  for (int i = 1; i < 40; ++i)
+    doubling += "FUNCTION F" + std::to_string(i) + " 298.15 F" + std::to_string(i + 1) + "#*F" +
+                std::to_string(i + 1) + "#; 6000 N !\n";
+  doubling += "FUNCTION F40 298.15 T; 6000 N !\n";
+  EXPECT_THROW_MSG(importBinarySystem(readTdb(head + doubling, "t.tdb"), {"A", "B", {}, true}),
+                   ETdbError,
+                   "Function F27 (line 31) is too long or nests too deep when its functions are "
+                   "written out");
+  std::string chain;
+  for (int i = 1; i < 200; ++i)
+    chain +=
+        "FUNCTION F" + std::to_string(i) + " 298.15 1+F" + std::to_string(i + 1) + "#; 6000 N !\n";
+  chain += "FUNCTION F200 298.15 T; 6000 N !\n";
+  EXPECT_THROW_MSG(importBinarySystem(readTdb(head + chain, "t.tdb"), {"A", "B", {}, true}),
+                   ETdbError,
+                   "Function F101 (line 105) is too long or nests too deep when its functions are "
+                   "written out");
 }

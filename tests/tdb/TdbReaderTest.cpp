@@ -140,6 +140,16 @@ TEST(TdbReaderTest, FaultsNameTheLine) {
        "t.tdb, line 4: PB1AU1 is neither an element nor a species"},
   };
   for (const auto& c : cases) EXPECT_THROW_MSG(read(c.text), ETdbError, c.message);
+  // A hostile file neither exhausts the stack nor the memory.
+  const std::string deep = std::string(150, '(') + "T" + std::string(150, ')');
+  EXPECT_THROW_MSG(
+      read("FUNCTION GA 298.15 " + deep + "; 6000 N !"), ETdbError,
+      "t.tdb, line 1: expression " + deep.substr(0, 40) + "...: it is too long or nests too deep");
+  std::string longSum = "T";
+  for (int i = 0; i < 20000; ++i) longSum += "+T";
+  EXPECT_THROW_MSG(read("FUNCTION GA 298.15 " + longSum + "; 6000 N !"), ETdbError,
+                   "t.tdb, line 1: expression " + longSum.substr(0, 40) +
+                       "...: it is too long or nests too deep");
   EXPECT_THROW_MSG(readTdbFile("/no/such/file.tdb"), ETdbError,
                    "Cannot open file /no/such/file.tdb");
 }
