@@ -1,4 +1,4 @@
-#include "base/UserDialogs.h"
+#include "QuietDialogs.h"
 #include "problem/ProblemView.h"
 #include "tdb/TdbImport.h"
 #include "tdb/TdbReader.h"
@@ -15,14 +15,6 @@
 namespace {
 
 const std::string kPbSn = std::string(VANTLE_EXAMPLES_DIR) + "/tdb/PbSn.tdb";
-
-class QuietDialogs : public UserDialogs {
- public:
-  void warning(const std::string& t) override { std::fprintf(stderr, "warning: %s\n", t.c_str()); }
-  void error(const std::string& t) override { std::fprintf(stderr, "error: %s\n", t.c_str()); }
-  void message(const std::string& t) override { std::fprintf(stderr, "message: %s\n", t.c_str()); }
-  bool confirm(const std::string&) override { return true; }
-};
 
 TdbImport importPbSn() { return importBinarySystem(readTdbFile(kPbSn), {"PB", "SN", {}, false}); }
 

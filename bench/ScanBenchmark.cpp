@@ -1,4 +1,4 @@
-#include "base/UserDialogs.h"
+#include "QuietDialogs.h"
 #include "problem/DescriptionSettings.h"
 #include "problem/PhaseDescription.h"
 #include "problem/PhaseLists.h"
@@ -11,14 +11,6 @@
 #include <string>
 
 namespace {
-
-class QuietDialogs : public UserDialogs {
- public:
-  void warning(const std::string& t) override { std::fprintf(stderr, "warning: %s\n", t.c_str()); }
-  void error(const std::string& t) override { std::fprintf(stderr, "error: %s\n", t.c_str()); }
-  void message(const std::string& t) override { std::fprintf(stderr, "message: %s\n", t.c_str()); }
-  bool confirm(const std::string&) override { return true; }
-};
 
 struct Problem {
   const char* functs;

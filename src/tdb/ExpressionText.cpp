@@ -1,6 +1,7 @@
 #include "tdb/ExpressionText.h"
 
 #include "base/NumberText.h"
+#include "tdb/ExpressionAlgebra.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -12,14 +13,6 @@ namespace {
 using Kind = TdbExpr::Kind;
 
 constexpr const char* kGasConstant = "8.31451";
-
-struct SignedTerm {
-  bool negative = false;
-  const TdbExpr* term = nullptr;
-  TdbExpr owned;  // a term rewritten without its sign
-  bool usesOwned = false;
-  const TdbExpr& expr() const { return usesOwned ? owned : *term; }
-};
 
 bool isNegativeNumber(const TdbExpr& e) { return e.kind == Kind::Number && std::signbit(e.number); }
 
@@ -40,29 +33,22 @@ bool withoutLeadingSign(const TdbExpr& e, TdbExpr& out) {
   return true;
 }
 
-void collectTerms(const TdbExpr& e, bool negative, std::vector<SignedTerm>& out) {
-  switch (e.kind) {
-    case Kind::Add:
-      collectTerms(e.args[0], negative, out);
-      collectTerms(e.args[1], negative, out);
-      return;
-    case Kind::Subtract:
-      collectTerms(e.args[0], negative, out);
-      collectTerms(e.args[1], !negative, out);
-      return;
-    case Kind::Negate: collectTerms(e.args[0], !negative, out); return;
-    default: break;
-  }
-  SignedTerm term{negative, &e, {}, false};
-  TdbExpr bare;
-  if (withoutLeadingSign(e, bare)) {
-    if (bare.kind == Kind::Add || bare.kind == Kind::Subtract || bare.kind == Kind::Negate) {
-      collectTerms(bare, !negative, out);
-      return;
+// The terms of a sum, each without a sign of its own: a leading negative number or negation
+// of a product joins the term's sign, so that no "-" follows the "+" or "-" before it.
+std::vector<SumTerm> unsignedTerms(const TdbExpr& e) {
+  std::vector<SumTerm> out;
+  for (SumTerm& t : sumTerms(e)) {
+    TdbExpr bare;
+    if (!withoutLeadingSign(t.term, bare)) {
+      out.push_back(std::move(t));
+    } else if (bare.kind == Kind::Add || bare.kind == Kind::Subtract || bare.kind == Kind::Negate) {
+      for (SumTerm& inner : unsignedTerms(bare))
+        out.push_back({inner.negative == t.negative, std::move(inner.term)});
+    } else {
+      out.push_back({!t.negative, std::move(bare)});
     }
-    term = {!negative, nullptr, std::move(bare), true};
   }
-  out.push_back(std::move(term));
+  return out;
 }
 
 class Writer {
@@ -71,24 +57,22 @@ class Writer {
 
   // A whole expression: a signed chain of terms.
   std::string sum(const TdbExpr& e, bool outer) {
-    std::vector<SignedTerm> terms;
-    collectTerms(e, false, terms);
+    const std::vector<SumTerm> terms = unsignedTerms(e);
     const bool balanced =
         m_layout == SumLayout::BalancedAll || (m_layout == SumLayout::BalancedOuter && outer);
     return balanced ? balancedChain(terms, 0, terms.size()) : chain(terms, 0, terms.size());
   }
 
  private:
-  std::string chain(const std::vector<SignedTerm>& terms, std::size_t from, std::size_t to) {
+  std::string chain(const std::vector<SumTerm>& terms, std::size_t from, std::size_t to) {
     std::string out;
     for (std::size_t i = from; i < to; ++i)
-      out += (terms[i].negative ? "-" : i == from ? "" : "+") + term(terms[i].expr());
+      out += (terms[i].negative ? "-" : i == from ? "" : "+") + term(terms[i].term);
     return out;
   }
 
   // Halves of a long chain in brackets: nesting grows with the logarithm of its length.
-  std::string balancedChain(const std::vector<SignedTerm>& terms, std::size_t from,
-                            std::size_t to) {
+  std::string balancedChain(const std::vector<SumTerm>& terms, std::size_t from, std::size_t to) {
     if (to - from <= 3) return chain(terms, from, to);
     const std::size_t middle = from + (to - from) / 2;
     return "(" + balancedChain(terms, from, middle) + ")+(" + balancedChain(terms, middle, to) +
