@@ -3,6 +3,7 @@
 #include "base/AsciiCase.h"
 #include "base/NumberText.h"
 #include "cli/FieldArgs.h"
+#include "problem/PhaseText.h"
 #include "tdb/BinaryPhases.h"
 #include "tdb/TdbImport.h"
 #include "tdb/TdbReader.h"
@@ -57,8 +58,8 @@ ImportArgs parseArgs(int argc, char** argv) {
     if (arg == "--elements") {
       const auto elements = splitCommas(value());
       if (elements.size() != 2) throw UsageError("--elements needs A,B");
-      args.request.elementA = elements[0];
-      args.request.elementB = elements[1];
+      args.request.elementA = trimControls(elements[0]);
+      args.request.elementB = trimControls(elements[1]);
       args.elementsGiven = true;
     } else if (arg == "--phases") {
       args.request.phases = splitCommas(value());

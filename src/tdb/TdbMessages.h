@@ -32,6 +32,8 @@ inline constexpr const char* kUnknownConstituent = "%s is neither an element nor
 inline constexpr const char* kBadParameter =
     "a parameter is written as TYPE(PHASE,CONSTITUENTS;ORDER)";
 inline constexpr const char* kBadExpression = "expression %s: %s";
+inline constexpr const char* kBadMagnetic =
+    "MAGNETIC needs the antiferromagnetic factor and the structure factor";
 
 // What is wrong inside an expression.
 inline constexpr const char* kUnexpectedEnd = "it ends too early";
@@ -42,7 +44,6 @@ inline constexpr const char* kTooLong = "it is too long or nests too deep";
 // Choosing the system.
 inline constexpr const char* kElementNotInFile = "Element %s is not in %s";
 inline constexpr const char* kSameElements = "The two elements of a binary system must differ";
-inline constexpr const char* kTwoElements = "Give two elements, as A,B";
 inline constexpr const char* kPhaseNotInFile = "Phase %s is not in %s";
 inline constexpr const char* kPhaseNotInSystem = "Phase %s holds neither %s nor %s";
 inline constexpr const char* kNoPhases = "%s has no phase of the system %s-%s";

@@ -140,7 +140,7 @@ class TdbReader {
         matchKeyword(words[2], {"AMEND_PHASE_DESCRIPTION"}) == 0) {
       const int what = matchKeyword(words[4], {"MAGNETIC", "DISORDERED_PART"});
       if (what == 0) {
-        if (words.size() < 7) throw ETdbError(formatMessage(tdbmsg::kBadNumber, {""}));
+        if (words.size() < 7) throw ETdbError(tdbmsg::kBadMagnetic);
         definition.kind = TdbTypeDefinition::Kind::Magnetic;
         definition.antiferroFactor = number(words[5]);
         definition.structureFactor = number(words[6]);

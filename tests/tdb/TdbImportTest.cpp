@@ -188,6 +188,22 @@ TEST(TdbImportTest, MagneticTermsEqualTheModel) {
   }
 }
 
+// B-A is A-B seen from the other side: X becomes 1-X, and an odd interaction order the file
+// writes A before B changes sign.
+TEST(TdbImportTest, ElementsTheOtherWayRoundMirrorTheEnergies) {
+  DescriptionProbe forward(importAll("FeNiMagnetic.tdb", "FE", "NI").description);
+  DescriptionProbe backward(importAll("FeNiMagnetic.tdb", "NI", "FE").description);
+  for (const char* phase : {"S_BCC_A2", "S_FCC_A1"}) {
+    const auto f = static_cast<std::size_t>(forward.solutionIndex(phase));
+    const auto b = static_cast<std::size_t>(backward.solutionIndex(phase));
+    for (double t : {300.0, 700.0, 1500.0})
+      for (double x : {0.0, 0.2, 0.5, 0.9})
+        expectClose(backward.solution(b, 1 - x, t), forward.solution(f, x, t),
+                    std::string(phase) + " x=" + std::to_string(x) + " T=" + std::to_string(t));
+  }
+  EXPECT_EQ(backward.phases().PointPhases[0].text, "0.25");
+}
+
 TEST(TdbImportTest, LineCompoundIsAPointPhasePerMoleOfAtoms) {
   const TdbImport imported = importAll("PbSnCompound.tdb", "PB", "SN");
   EXPECT_EQ(imported.taken, (std::vector<std::string>{"LIQUID", "PBSN3", "BCT_A5"}));

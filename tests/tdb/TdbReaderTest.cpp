@@ -136,6 +136,8 @@ TEST(TdbReaderTest, FaultsNameTheLine) {
        "t.tdb, line 5: AU is neither an element nor a species"},
       {"PARAMETER G LIQUID 298.15 1; 6000 N !",
        "t.tdb, line 1: a parameter is written as TYPE(PHASE,CONSTITUENTS;ORDER)"},
+      {"TYPE_DEFINITION & GES A_P_D BCC_A2 MAGNETIC -1.0 !",
+       "t.tdb, line 1: MAGNETIC needs the antiferromagnetic factor and the structure factor"},
       {std::string(kElements) + "SPECIES PBAU PB1AU1 !",
        "t.tdb, line 4: PB1AU1 is neither an element nor a species"},
   };
