@@ -173,11 +173,11 @@ TdbImport importBinarySystem(const TdbDatabase& db, const TdbImportRequest& requ
   }
   if (result.taken.empty()) throw ETdbError(formatMessage(tdbmsg::kNoPhasesLeft, {a, b}));
 
-  std::string body = std::string(kIdealMixing) + "\n";
+  std::string body = formatMessage(tdbmsg::kXCaption, {elementSymbol(b)}) + "\n";
+  body += std::string(kIdealMixing) + "\n";
   for (const DescriptionLine& line : translation.functionLines())
     body += writeDescriptionLine(line);
   for (const DescriptionLine& line : phaseLines) body += writeDescriptionLine(line);
-  body += formatMessage(tdbmsg::kXCaption, {elementSymbol(b)}) + "\n";
 
   // The parse evaluates the variables once: an energy the file makes impossible to evaluate
   // (a division by zero, the logarithm of a negative number) shows here.

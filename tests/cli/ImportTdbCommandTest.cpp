@@ -75,7 +75,7 @@ TEST(ImportTdbCommandTest, PrintWritesTheDescriptionOnly) {
   auto printed = cli({"import-tdb", tdb("PbSn.tdb"), "--elements", "PB,SN", "--print"});
   ASSERT_EQ(printed.exitCode, 0) << printed.err;
   EXPECT_EQ(printed.out.rfind("% Imported from PbSn.tdb: the system PB-SN\n", 0), 0u);
-  EXPECT_NE(printed.out.find("\n#XCAP=Mole fraction of Sn\n"), std::string::npos);
+  EXPECT_NE(printed.out.find("\n#XCAP=Mole fraction of Sn\nSID="), std::string::npos);
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
