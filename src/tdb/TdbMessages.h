@@ -32,8 +32,6 @@ inline constexpr const char* kUnknownConstituent = "%s is neither an element nor
 inline constexpr const char* kBadParameter =
     "a parameter is written as TYPE(PHASE,CONSTITUENTS;ORDER)";
 inline constexpr const char* kBadExpression = "expression %s: %s";
-inline constexpr const char* kBadMagnetic =
-    "MAGNETIC needs the antiferromagnetic factor and the structure factor";
 
 // What is wrong inside an expression.
 inline constexpr const char* kUnexpectedEnd = "it ends too early";

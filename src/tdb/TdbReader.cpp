@@ -140,10 +140,13 @@ class TdbReader {
         matchKeyword(words[2], {"AMEND_PHASE_DESCRIPTION"}) == 0) {
       const int what = matchKeyword(words[4], {"MAGNETIC", "DISORDERED_PART"});
       if (what == 0) {
-        if (words.size() < 7) throw ETdbError(tdbmsg::kBadMagnetic);
+        // Factors missing or unreadable leave the type unusable: the phases that carry it are
+        // refused with the reason, the file still reads.
         definition.kind = TdbTypeDefinition::Kind::Magnetic;
-        definition.antiferroFactor = number(words[5]);
-        definition.structureFactor = number(words[6]);
+        if (words.size() > 6) {
+          definition.antiferroFactor = tryReadFileNumber(words[5]).value_or(0);
+          definition.structureFactor = tryReadFileNumber(words[6]).value_or(0);
+        }
       } else if (what == 1 && words.size() >= 6) {
         definition.kind = TdbTypeDefinition::Kind::DisorderedPart;
         definition.partner = words[5].substr(0, words[5].find(','));
