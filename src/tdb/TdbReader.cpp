@@ -14,6 +14,15 @@
 
 namespace {
 
+// The commands read, in the order of Keyword, then those left to the TDB tools.
+// clang-format off
+const std::initializer_list<std::string_view> kKeywords = {
+    "ELEMENT", "SPECIES", "FUNCTION", "TYPE_DEFINITION", "PHASE", "CONSTITUENT", "PARAMETER",
+    "DEFINE_SYSTEM_DEFAULT", "DEFINE_SYSTEM_ELEMENT", "DEFAULT_COMMAND", "DATABASE_INFORMATION",
+    "ASSESSED_SYSTEMS", "REFERENCE_FILE", "LIST_OF_REFERENCES", "ADD_REFERENCES", "VERSION_DATE",
+    "TEMPERATURE_LIMITS", "TABLE", "ZERO_VOLUME_SPECIES", "DIFFUSION"};
+// clang-format on
+
 enum Keyword {
   kElement,
   kSpecies,
@@ -54,12 +63,7 @@ class TdbReader {
 
  private:
   void dispatch(const TdbCommand& command) {
-    const int keyword = matchKeyword(
-        command.keyword,
-        {"ELEMENT", "SPECIES", "FUNCTION", "TYPE_DEFINITION", "PHASE", "CONSTITUENT", "PARAMETER",
-         "DEFINE_SYSTEM_DEFAULT", "DEFINE_SYSTEM_ELEMENT", "DEFAULT_COMMAND",
-         "DATABASE_INFORMATION", "ASSESSED_SYSTEMS", "REFERENCE_FILE", "LIST_OF_REFERENCES",
-         "ADD_REFERENCES", "VERSION_DATE", "TEMPERATURE_LIMITS"});
+    const int keyword = matchKeyword(command.keyword, kKeywords);
     if (keyword < 0) throw ETdbError(formatMessage(tdbmsg::kUnknownKeyword, {command.keyword}));
     const auto words = splitWords(upperCase(command.rest));
     const int line = command.line;
